@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quentarolith, builds it, and runs it or its tests.
+#   scripts/quentarolith.sh run    install what is missing, build, start the program
+#   scripts/quentarolith.sh test   install what is missing, build, run every test
+# Safe to run again: the package manager is only called when a package is missing.
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+  run|test|build) ;;
+  *) echo "usage: $0 run|test|build" >&2; exit 2 ;;
+esac
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins libgl-dev
+          libbenchmark-dev fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+case "$mode" in
+  build) ;;
+  test)
+    cd "$build"
+    ctest --output-on-failure -j"$(nproc)"
+    ;;
+  run)
+    # Until the window lands, the main job is the computation of the default design.
+    "$build/bin/quentarolith-cli" calc "$build/bin/empiric.dat"
+    ;;
+esac

@@ -1,0 +1,140 @@
+#include "cli/calccommand.h"
+
+#include "aero/sr_cp.h"
+#include "aero/stability.h"
+#include "cli/usage.h"
+#include "core/numbers.h"
+#include "core/settings.h"
+#include "drawing/drawscale.h"
+#include "files/parameterfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+struct CalcResult {
+    double bcpPosition = 0;
+    std::optional<double> bcpStability;
+    QString warning;
+    double cpcPosition = 0;
+    std::optional<double> cpcStability;
+    double drawScale = 0;
+};
+
+// What the window computes for a freshly loaded design, without drawing it.
+CalcResult calculateLoadedDesign()
+{
+    RocketParams &r = settings::rocket;
+    readFieldsIntoRecord(tableValues(settings::fieldTable), r, settings::accuracy);
+
+    CalcResult result;
+    result.drawScale = computeDrawScale(r.noseLength, r.bodyDiameter, r.bodyLength, r.finPosition, r.finSpan,
+                                        r.rootChord, r.tipChord, r.tipOffset, 1000.0);
+    result.bcpPosition = SR_CP::computeBarrowmanCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength,
+                                                   r.finCount, r.finPosition, r.finSpan, r.rootChord,
+                                                   r.tipChord, r.tipOffset, settings::accuracy);
+    result.bcpStability = stabilityMargin(result.bcpPosition, r.cgPosition, r.bodyDiameter);
+    result.warning = stabilityWarning(result.bcpStability);
+    result.cpcPosition = SR_CP::computeProjectionCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength,
+                                                    r.finCount, r.finPosition, r.finSpan, r.rootChord,
+                                                    r.tipChord, r.tipOffset, settings::accuracy);
+    result.cpcStability = stabilityMargin(result.cpcPosition, r.cgPosition, r.bodyDiameter);
+    return result;
+}
+
+QJsonValue jsonMargin(std::optional<double> margin)
+{
+    return margin ? QJsonValue(*margin) : QJsonValue(QJsonValue::Null);
+}
+
+QString jsonLine(const QString &file, const CalcResult &r)
+{
+    // QJsonDocument writes doubles in their shortest round-trip form.
+    QJsonObject object{
+        {QStringLiteral("file"), file},
+        {QStringLiteral("bcpPosition"), r.bcpPosition},
+        {QStringLiteral("bcpStability"), jsonMargin(r.bcpStability)},
+        {QStringLiteral("cpcPosition"), r.cpcPosition},
+        {QStringLiteral("cpcStability"), jsonMargin(r.cpcStability)},
+        {QStringLiteral("drawScale"), r.drawScale},
+        {QStringLiteral("warning"),
+         r.warning.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(r.warning)},
+    };
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QString marginText(std::optional<double> margin)
+{
+    return margin ? formatMargin(margin) + QStringLiteral(" diameters") : QStringLiteral("not computable");
+}
+
+void printReadable(QTextStream &out, const QString &file, const CalcResult &r)
+{
+    out << file << '\n'
+        << "  Barrowman CP:    " << formatShown(r.bcpPosition) << " mm, margin " << marginText(r.bcpStability)
+        << '\n'
+        << "  projection CP:   " << formatShown(r.cpcPosition) << " mm, margin " << marginText(r.cpcStability)
+        << '\n'
+        << "  drawing scale:   " << formatShown(r.drawScale) << " units/mm\n";
+    if (!r.warning.isEmpty())
+        out << "  warning:         " << r.warning << '\n';
+}
+
+} // namespace
+
+int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    int accuracy = 0;
+    bool json = false;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if (arg == QLatin1String("--accuracy")) {
+            const QString value = i + 1 < args.size() ? args[++i] : QString();
+            if (value != QLatin1String("0") && value != QLatin1String("1")) {
+                err << "calc: --accuracy takes 0 or 1\n" << usageText();
+                return 2;
+            }
+            accuracy = value.toInt();
+        } else if (arg == QLatin1String("--")) {
+            files += args.mid(i + 1);
+            break;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            err << "calc: unknown option " << arg << '\n' << usageText();
+            return 2;
+        } else {
+            files += arg;
+        }
+    }
+    if (files.isEmpty()) {
+        err << "calc: no design file given\n" << usageText();
+        return 2;
+    }
+
+    int status = 0;
+    for (const QString &file : files) {
+        // readParameterFile ignores what it cannot open; a script wants to know.
+        QFile probe(file);
+        if (!QFileInfo(file).isFile() || !probe.open(QIODevice::ReadOnly)) {
+            err << "calc: cannot read " << file << '\n';
+            status = 1;
+            continue;
+        }
+        probe.close();
+
+        settings::reset();
+        settings::accuracy = accuracy;
+        filer::readParameterFile(file);
+        const CalcResult result = calculateLoadedDesign();
+        if (json)
+            out << jsonLine(file, result) << '\n';
+        else
+            printReadable(out, file, result);
+    }
+    return status;
+}

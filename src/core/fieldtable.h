@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/rocketparams.h"
+
+#include <QString>
+
+#include <array>
+
+// One field as last opened or saved: its caption, fitted to the fixed width
+// that parameter files use, and its text exactly as the field showed it.
+struct FieldEntry {
+    QString label;
+    QString value;
+};
+
+using FieldTable = std::array<FieldEntry, kFieldCount>;
+
+constexpr int kLabelWidth = 30;
+
+// Cuts or pads with blanks to exactly kLabelWidth characters. Counts whole
+// characters, so a character outside the basic plane is never split.
+QString fitLabel(const QString &caption);
+
+// The values of the table as field texts, and back.
+FieldTexts tableValues(const FieldTable &table);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/fieldtable.h"
+#include "core/settings.h"
+
+#include <QString>
+
+// Parameter files (.dat): one design as 17 quoted caption/value lines and
+// the twelve colour components, CR LF line ends. Files are Windows-1251 so
+// that designs from older versions load unchanged; a design holding a
+// character Windows-1251 cannot store is written as UTF-8 with a byte-order
+// mark instead, and reading honours the mark.
+namespace filer {
+
+// Fills the table and colours from the file. A missing path, or one that is
+// not a regular file, changes nothing. Reading stops at the first item that
+// cannot be read (premature end, a colour that is not 0 to 255): what was
+// read before it keeps its new value, the rest keeps the old one.
+void readParameterFile(const QString &path, FieldTable &table, DesignColours &colours);
+
+// Writes the whole file to a temporary file beside the target and renames it
+// over the target, so an old file survives any failure. False when the path
+// is empty or any step failed.
+bool writeParameterFile(const QString &path, const FieldTable &table, const DesignColours &colours);
+
+// The same on the program-wide field table and colours.
+void readParameterFile(const QString &path);
+bool writeParameterFile(const QString &path);
+
+// The bytes of a parameter file, and their reading; exposed for the tests
+// and for tools that handle designs in memory.
+QByteArray encodeParameterFile(const FieldTable &table, const DesignColours &colours);
+void decodeParameterFile(const QByteArray &bytes, FieldTable &table, DesignColours &colours);
+
+} // namespace filer
