@@ -6,10 +6,8 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "drawing/drawscale.h"
-#include "files/parameterfile.h"
+#include "files/designloader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -27,8 +25,7 @@ struct CalcResult {
 // What the window computes for a freshly loaded design, without drawing it.
 CalcResult calculateLoadedDesign()
 {
-    RocketParams &r = settings::rocket;
-    readFieldsIntoRecord(tableValues(settings::fieldTable), r, settings::accuracy);
+    const RocketParams &r = settings::rocket;
 
     CalcResult result;
     result.drawScale = computeDrawScale(r.noseLength, r.bodyDiameter, r.bodyLength, r.finPosition, r.finSpan,
@@ -118,18 +115,11 @@ int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
 
     int status = 0;
     for (const QString &file : files) {
-        // readParameterFile ignores what it cannot open; a script wants to know.
-        QFile probe(file);
-        if (!QFileInfo(file).isFile() || !probe.open(QIODevice::ReadOnly)) {
+        if (!loadDesign(file, accuracy)) {
             err << "calc: cannot read " << file << '\n';
             status = 1;
             continue;
         }
-        probe.close();
-
-        settings::reset();
-        settings::accuracy = accuracy;
-        filer::readParameterFile(file);
         const CalcResult result = calculateLoadedDesign();
         if (json)
             out << jsonLine(file, result) << '\n';

@@ -1,48 +1,63 @@
-// quentarolith-cli: the rocket designer's computations for scripts.
+// quentarolith-cli: the rocket designer's computations and drawings for scripts.
 
 #include "cli/calccommand.h"
+#include "cli/rendercommand.h"
 #include "cli/usage.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 QString usageText()
 {
     return QStringLiteral("usage: quentarolith-cli calc [--accuracy 0|1] [--json] FILE...\n"
+                          "       quentarolith-cli render FILE -o OUT [--view picture|draft] [--lang ru|en]\n"
+                          "                               [--lines 1|2|3] [--accuracy 0|1] [--height PX]\n"
                           "       quentarolith-cli --help\n"
                           "\n"
-                          "calc   loads each parameter file (.dat) and prints both centres of pressure,\n"
-                          "       the stability margins in body diameters, the stability warning and the\n"
-                          "       drawing scale. --accuracy: decimals of lengths (default 0); --json: one\n"
-                          "       JSON object per file and line.\n");
+                          "calc    loads each parameter file (.dat) and prints both centres of pressure,\n"
+                          "        the stability margins in body diameters, the stability warning and the\n"
+                          "        drawing scale. --accuracy: decimals of lengths (default 0); --json: one\n"
+                          "        JSON object per file and line.\n"
+                          "render  draws the design into OUT; its extension chooses the format: .png, .jpg\n"
+                          "        and .bmp as the window shows it, PX pixels high (default 1200); .svg and\n"
+                          "        .pdf as the printed A4 page. Needs no display.\n");
 }
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Drawing needs fonts, hence a GUI application, but never a display.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (drawing)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
     QTextStream out(stdout);
     QTextStream err(stderr);
-
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         err << usageText();
         return 2;
     }
     const QString &command = args.first();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")
-        || command == QLatin1String("help")) {
+    const bool help = args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+    if (command == QLatin1String("help") || (help && command.startsWith(u'-'))
+        || (help && (command == QLatin1String("calc") || command == QLatin1String("render")))) {
         out << usageText();
         return 0;
     }
-    if (command == QLatin1String("calc")) {
-        if (args.contains(QLatin1String("--help"))) {
-            out << usageText();
-            return 0;
-        }
+    if (command == QLatin1String("calc"))
         return runCalc(args.mid(1), out, err);
-    }
+    if (command == QLatin1String("render"))
+        return runRender(args.mid(1), out, err);
     err << "quentarolith-cli: unknown command " << command << '\n' << usageText();
     return 2;
 }

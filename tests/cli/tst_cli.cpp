@@ -1,5 +1,9 @@
+#include "core/settings.h"
+#include "drawing/picturesurface.h"
+#include "files/designloader.h"
 #include "files/parameterfile.h"
 
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -66,6 +70,11 @@ class TestCli : public QObject
     void usage_data();
     void usage();
     void defaultDesignIsStable();
+    void renderFormats_data();
+    void renderFormats();
+    void renderedPictureIsTheWindowsPicture();
+    void renderErrors_data();
+    void renderErrors();
 
   private:
     QTemporaryDir m_dir;
@@ -206,5 +215,112 @@ void TestCli::defaultDesignIsStable()
     QVERIFY(object[QStringLiteral("warning")].isNull());
 }
 
-QTEST_GUILESS_MAIN(TestCli)
+void TestCli::renderFormats_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::addColumn<QSize>("size"); // of a bitmap; empty for vector pages
+
+    QTest::newRow("png, default height")
+        << QStringLiteral("a.png") << QStringList{} << QByteArray("\x89PNG") << QSize(848, 1200);
+    QTest::newRow("jpg, draft") << QStringLiteral("a.jpg")
+                                << QStringList{QStringLiteral("--view"), QStringLiteral("draft"),
+                                               QStringLiteral("--height"), QStringLiteral("297")}
+                                << QByteArray("\xFF\xD8\xFF") << QSize(210, 297);
+    QTest::newRow("bmp, English") << QStringLiteral("a.BMP")
+                                  << QStringList{QStringLiteral("--lang"), QStringLiteral("en"),
+                                                 QStringLiteral("--height"), QStringLiteral("100")}
+                                  << QByteArray("BM") << QSize(71, 100);
+    QTest::newRow("svg, draft, heavy lines") << QStringLiteral("a.svg")
+                                             << QStringList{QStringLiteral("--view"), QStringLiteral("draft"),
+                                                            QStringLiteral("--lines"), QStringLiteral("3")}
+                                             << QByteArray("<?xml") << QSize();
+    QTest::newRow("pdf, 0.1 mm") << QStringLiteral("a.pdf")
+                                 << QStringList{QStringLiteral("--accuracy"), QStringLiteral("1")}
+                                 << QByteArray("%PDF") << QSize();
+}
+
+void TestCli::renderFormats()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, magic);
+    QFETCH(QSize, size);
+    const QString design = writeDesign(m_dir, QStringLiteral("render.dat"), QStringLiteral("330"));
+    const QString out = m_dir.filePath(name);
+    const Run run =
+        runCli(QStringList{QStringLiteral("render"), design, QStringLiteral("-o"), out} + options);
+    QCOMPARE(run.status, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(magic.size()) == magic);
+    if (size.isValid())
+        QCOMPARE(QImage(out).size(), size);
+}
+
+void TestCli::renderedPictureIsTheWindowsPicture()
+{
+    // The exported bitmap is the very image the window's surface holds.
+    const QString design = writeDesign(m_dir, QStringLiteral("same.dat"), QStringLiteral("330"));
+    const QString out = m_dir.filePath(QStringLiteral("same.png"));
+    const Run run =
+        runCli({QStringLiteral("render"), design, QStringLiteral("-o"), out, QStringLiteral("--view"),
+                QStringLiteral("draft"), QStringLiteral("--height"), QStringLiteral("600")});
+    QCOMPARE(run.status, 0);
+
+    QVERIFY(loadDesign(design, 0));
+    settings::viewMode = ViewMode::Draft;
+    PictureSurface surface(PictureSurface::sizeForHeight(600));
+    QVERIFY(surface.rebuild());
+    const QImage rendered = QImage(out).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(rendered.size(), surface.image().size());
+    QVERIFY(rendered == surface.image());
+}
+
+void TestCli::renderErrors_data()
+{
+    QTest::addColumn<QString>("design"); // in the test folder
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+
+    const QString ok = QStringLiteral("errors.dat");
+    QTest::newRow("missing design") << QStringLiteral("nothing.dat") << QStringLiteral("x.png")
+                                    << QStringList{} << 1 << QStringLiteral("cannot read");
+    QTest::newRow("unknown format") << ok << QStringLiteral("x.gif") << QStringList{} << 2
+                                    << QStringLiteral("cannot tell the format");
+    QTest::newRow("no extension") << ok << QStringLiteral("picture") << QStringList{} << 2
+                                  << QStringLiteral("cannot tell the format");
+    QTest::newRow("folder missing") << ok << QStringLiteral("no/such/folder/x.png") << QStringList{} << 1
+                                    << QStringLiteral("cannot write");
+    QTest::newRow("bad view") << ok << QStringLiteral("x.png")
+                              << QStringList{QStringLiteral("--view"), QStringLiteral("side")} << 2
+                              << QStringLiteral("--view");
+    QTest::newRow("bad lines") << ok << QStringLiteral("x.png")
+                               << QStringList{QStringLiteral("--lines"), QStringLiteral("4")} << 2
+                               << QStringLiteral("--lines");
+    QTest::newRow("bad height") << ok << QStringLiteral("x.png")
+                                << QStringList{QStringLiteral("--height"), QStringLiteral("12px")} << 2
+                                << QStringLiteral("--height");
+}
+
+void TestCli::renderErrors()
+{
+    QFETCH(QString, design);
+    QFETCH(QString, output);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    writeDesign(m_dir, QStringLiteral("errors.dat"), QStringLiteral("330"));
+    const QString out = m_dir.filePath(output);
+    const Run run = runCli(
+        QStringList{QStringLiteral("render"), m_dir.filePath(design), QStringLiteral("-o"), out} + options);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+QTEST_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -1,0 +1,176 @@
+#include "cli/rendercommand.h"
+
+#include "cli/usage.h"
+#include "core/settings.h"
+#include "drawing/builder.h"
+#include "drawing/canvas.h"
+#include "drawing/picturesurface.h"
+#include "files/designloader.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+// Vector pages are laid out like a printed A4 sheet at this resolution, so
+// that pen widths in device pixels come out as they would on paper.
+constexpr int kPageDpi = 300;
+
+struct RenderOptions {
+    QString input;
+    QString output;
+    ViewMode view = ViewMode::Picture;
+    int language = 0;
+    int lineWidth = 1;
+    int accuracy = 0;
+    int height = 1200;
+};
+
+// Draws the page the way the printer gets it; a design that cannot be drawn
+// shows the start hints, as the window would.
+void drawPage(Canvas &canvas)
+{
+    if (!builder::rebuild(canvas)) {
+        canvas.setUserScale(0, 0, settings::canvasWidth, settings::canvasHeight);
+        builder::drawStartHints(canvas);
+        canvas.endDocument();
+    }
+}
+
+bool writePicture(const RenderOptions &options, const QByteArray &format, QSaveFile &file)
+{
+    PictureSurface surface(PictureSurface::sizeForHeight(options.height));
+    surface.rebuild();
+    return surface.image().save(&file, format.constData(), format == "jpg" ? 90 : -1);
+}
+
+bool writeSvg(QSaveFile &file)
+{
+    const QSize page = QPageSize(QPageSize::A4).sizePixels(kPageDpi);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(page);
+    generator.setViewBox(QRect(QPoint(0, 0), page));
+    generator.setResolution(kPageDpi);
+    generator.setTitle(settings::rocket.rocketName);
+    Canvas canvas(&generator, Canvas::Kind::Printer);
+    drawPage(canvas);
+    return true;
+}
+
+bool writePdf(QSaveFile &file)
+{
+    QPdfWriter writer(&file);
+    writer.setResolution(kPageDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(settings::rocket.rocketName);
+    writer.setCreator(QStringLiteral("Quentarolith"));
+    Canvas canvas(&writer, Canvas::Kind::Printer);
+    if (!canvas.isActive())
+        return false;
+    drawPage(canvas);
+    return true;
+}
+
+// Parses the options; on a usage error writes the reason and returns false.
+bool parseOptions(const QStringList &args, RenderOptions &options, QTextStream &err)
+{
+    auto fail = [&](const QString &why) {
+        err << "render: " << why << '\n' << usageText();
+        return false;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool takesValue = arg == QLatin1String("-o") || arg == QLatin1String("--view")
+                                || arg == QLatin1String("--lang") || arg == QLatin1String("--lines")
+                                || arg == QLatin1String("--accuracy") || arg == QLatin1String("--height");
+        if (takesValue && i + 1 >= args.size())
+            return fail(arg + QStringLiteral(" needs a value"));
+        const QString value = takesValue ? args[++i] : QString();
+        if (arg == QLatin1String("-o")) {
+            options.output = value;
+        } else if (arg == QLatin1String("--view")) {
+            if (value != QLatin1String("picture") && value != QLatin1String("draft"))
+                return fail(QStringLiteral("--view takes picture or draft"));
+            options.view = value == QLatin1String("draft") ? ViewMode::Draft : ViewMode::Picture;
+        } else if (arg == QLatin1String("--lang")) {
+            if (value != QLatin1String("ru") && value != QLatin1String("en"))
+                return fail(QStringLiteral("--lang takes ru or en"));
+            options.language = value == QLatin1String("en") ? 1 : 0;
+        } else if (arg == QLatin1String("--lines")) {
+            if (value != QLatin1String("1") && value != QLatin1String("2") && value != QLatin1String("3"))
+                return fail(QStringLiteral("--lines takes 1, 2 or 3"));
+            options.lineWidth = value.toInt();
+        } else if (arg == QLatin1String("--accuracy")) {
+            if (value != QLatin1String("0") && value != QLatin1String("1"))
+                return fail(QStringLiteral("--accuracy takes 0 or 1"));
+            options.accuracy = value.toInt();
+        } else if (arg == QLatin1String("--height")) {
+            bool ok = false;
+            options.height = value.toInt(&ok);
+            if (!ok || options.height < 50 || options.height > 10000)
+                return fail(QStringLiteral("--height takes a whole number of pixels from 50 to 10000"));
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            return fail(QStringLiteral("unknown option ") + arg);
+        } else if (options.input.isEmpty()) {
+            options.input = arg;
+        } else {
+            return fail(QStringLiteral("one design file at a time"));
+        }
+    }
+    if (options.input.isEmpty())
+        return fail(QStringLiteral("no design file given"));
+    if (options.output.isEmpty())
+        return fail(QStringLiteral("no output file given (-o OUT)"));
+    return true;
+}
+
+} // namespace
+
+int runRender(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    Q_UNUSED(out);
+    RenderOptions options;
+    if (!parseOptions(args, options, err))
+        return 2;
+
+    const QByteArray format = QFileInfo(options.output).suffix().toLower().toLatin1();
+    const bool bitmap = format == "png" || format == "jpg" || format == "jpeg" || format == "bmp";
+    if (!bitmap && format != "svg" && format != "pdf") {
+        err << "render: cannot tell the format of " << options.output
+            << " (use .png, .jpg, .bmp, .svg or .pdf)\n";
+        return 2;
+    }
+
+    if (!loadDesign(options.input, options.accuracy)) {
+        err << "render: cannot read " << options.input << '\n';
+        return 1;
+    }
+    settings::viewMode = options.view;
+    settings::language = options.language;
+    settings::lineWidth = options.lineWidth;
+
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(options.output);
+    if (!file.open(QIODevice::WriteOnly)) {
+        err << "render: cannot write " << options.output << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    bool written = false;
+    if (bitmap)
+        written = writePicture(options, format == "jpeg" ? QByteArray("jpg") : format, file);
+    else if (format == "svg")
+        written = writeSvg(file);
+    else
+        written = writePdf(file);
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        err << "render: cannot write " << options.output << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,291 @@
+#include "drawing/canvas.h"
+
+#include <QPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// No sheet holds more letters on one line (even at 10000 pixels high a
+// letter of the standing font is wider than two pixels); a longer text is
+// measured and drawn as its first kMaxTextLength letters, which keeps a
+// design file with an endless name from stalling every redraw.
+constexpr qsizetype kMaxTextLength = 4096;
+
+// The window's standing font and the rocket name's font come from the
+// older Windows world; map them once onto families every Debian machine has.
+void registerFontSubstitutes()
+{
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+QFont standingFont()
+{
+    registerFontSubstitutes();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(false);
+    return font;
+}
+
+bool finite(double a, double b)
+{
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+// Liang–Barsky: clips the segment to the rectangle; false when nothing is left.
+bool clipSegment(QPointF &p, QPointF &q, const QRectF &r)
+{
+    const double dx = q.x() - p.x();
+    const double dy = q.y() - p.y();
+    double t0 = 0, t1 = 1;
+    const double edges[4][2] = {
+        {-dx, p.x() - r.left()}, {dx, r.right() - p.x()}, {-dy, p.y() - r.top()}, {dy, r.bottom() - p.y()}};
+    for (const auto &e : edges) {
+        const double den = e[0], num = e[1];
+        if (den == 0) {
+            if (num < 0)
+                return false;
+        } else {
+            const double t = num / den;
+            if (den < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1)
+        return false;
+    const QPointF start = p;
+    p = start + QPointF(dx * t0, dy * t0);
+    q = start + QPointF(dx * t1, dy * t1);
+    return true;
+}
+
+} // namespace
+
+Canvas::Canvas(QPaintDevice *device, Kind kind)
+    : m_device(device)
+    , m_kind(kind)
+    , m_font(standingFont())
+    , m_metrics(m_font, device)
+{
+    m_painter.begin(device);
+    // Crisp outlines as on a plain screen; text stays smooth.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    setUserScale(0, 0, device->width(), device->height());
+}
+
+Canvas::~Canvas()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool Canvas::isActive() const
+{
+    return m_painter.isActive();
+}
+
+void Canvas::setUserScale(double x1, double y1, double x2, double y2)
+{
+    if (!finite(x1, y1) || !finite(x2, y2) || x1 == x2 || y1 == y2)
+        return;
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    const double sx = m_device->width() / (x2 - x1);
+    const double sy = m_device->height() / (y2 - y1);
+    m_toDevice = QTransform(sx, 0, 0, sy, -x1 * sx, -y1 * sy);
+}
+
+void Canvas::clear()
+{
+    if (isActive())
+        m_painter.fillRect(QRect(0, 0, m_device->width(), m_device->height()), m_background);
+    m_cursorX = m_x1;
+    m_cursorY = m_y1;
+}
+
+void Canvas::setLineWidth(int pixels)
+{
+    m_lineWidth = std::max(1, pixels);
+}
+
+QPen Canvas::pen(const QColor &colour) const
+{
+    QPen p(colour, m_lineWidth, m_lineStyle == DashDot ? Qt::DashDotLine : Qt::SolidLine);
+    p.setCapStyle(m_lineWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+QBrush Canvas::fillBrush() const
+{
+    return m_fillStyle == FillSolid ? QBrush(m_fillColour) : QBrush(Qt::NoBrush);
+}
+
+bool Canvas::nearSheet(double x, double y, double margin) const
+{
+    return x >= -margin && y >= -margin && x <= m_device->width() + margin
+           && y <= m_device->height() + margin;
+}
+
+void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    if (!isActive() || !finite(x1, y1) || !finite(x2, y2))
+        return;
+    QPointF p = toDevice(x1, y1);
+    QPointF q = toDevice(x2, y2);
+    const double m = m_lineWidth + 2.0;
+    if (!clipSegment(p, q, QRectF(-m, -m, m_device->width() + 2 * m, m_device->height() + 2 * m)))
+        return;
+    m_painter.setPen(pen(colour));
+    m_painter.drawLine(p, q);
+}
+
+void Canvas::box(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    line(x1, y1, x2, y1, colour);
+    line(x2, y1, x2, y2, colour);
+    line(x2, y2, x1, y2, colour);
+    line(x1, y2, x1, y1, colour);
+}
+
+void Canvas::filledBox(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    if (!isActive() || !finite(x1, y1) || !finite(x2, y2))
+        return;
+    const QPointF a = toDevice(x1, y1);
+    const QPointF b = toDevice(x2, y2);
+    // Cut the box to just beyond the device: what is visible stays the same.
+    const double m = m_lineWidth + 2.0;
+    const double left = std::clamp(std::min(a.x(), b.x()), -m, m_device->width() + m);
+    const double right = std::clamp(std::max(a.x(), b.x()), -m, m_device->width() + m);
+    const double top = std::clamp(std::min(a.y(), b.y()), -m, m_device->height() + m);
+    const double bottom = std::clamp(std::max(a.y(), b.y()), -m, m_device->height() + m);
+    if (left == right && (left <= -m || left >= m_device->width() + m))
+        return;
+    if (top == bottom && (top <= -m || top >= m_device->height() + m))
+        return;
+    m_painter.setPen(pen(colour));
+    if (left == right || top == bottom) {
+        m_painter.drawLine(QPointF(left, top), QPointF(right, bottom));
+        return;
+    }
+    m_painter.setBrush(colour);
+    m_painter.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::circle(double x, double y, double r, std::optional<QColor> colour)
+{
+    if (!finite(x, y) || !std::isfinite(r))
+        return;
+    m_cursorX = x;
+    m_cursorY = y;
+    const QPointF c = toDevice(x, y);
+    // Round on the device, its radius measured across.
+    const double radius = std::fabs(r * pixelsPerUnitX());
+    if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + m_lineWidth + 2))
+        return;
+    m_painter.setPen(pen(colour.value_or(m_textColour)));
+    m_painter.setBrush(fillBrush());
+    m_painter.drawEllipse(c, radius, radius);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::sector(double x, double y, double r, const QColor &colour, double a1, double a2)
+{
+    if (!finite(x, y) || !finite(r, a1) || !std::isfinite(a2))
+        return;
+    m_cursorX = x;
+    m_cursorY = y;
+    const QPointF c = toDevice(x, y);
+    const double radius = std::fabs(r * pixelsPerUnitX());
+    if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + m_lineWidth + 2))
+        return;
+    double span = a2 - a1;
+    if (span < 0)
+        span += 2 * kPi; // from a1 counter-clockwise round to a2
+    const auto sixteenths = [](double radians) { return qRound(radians * 180 / kPi * 16); };
+    m_painter.setPen(pen(colour));
+    m_painter.setBrush(fillBrush());
+    m_painter.drawPie(QRectF(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius), sixteenths(a1),
+                      sixteenths(span));
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::print(const QString &text)
+{
+    const double height = textHeight(text);
+    if (isActive() && !text.isEmpty() && finite(m_cursorX, m_cursorY)) {
+        const QPointF at = toDevice(m_cursorX, m_cursorY);
+        const double deviceHeight = height * pixelsPerUnitY();
+        // Text starting beyond the sheet on the right or below, or wholly
+        // above it, cannot show; text reaching in from the left still may.
+        // A font less than a pixel high leaves nothing to see either.
+        if (at.x() <= m_device->width() && at.y() <= m_device->height() && at.y() + deviceHeight >= 0
+            && at.x() > -1e7 && m_metrics.height() >= 1) {
+            m_painter.setFont(m_font);
+            m_painter.setPen(m_textColour);
+            m_painter.drawText(QPointF(at.x(), at.y() + m_metrics.ascent()), text.left(kMaxTextLength));
+        }
+    }
+    m_cursorX = m_x1;
+    m_cursorY += height;
+}
+
+double Canvas::textWidth(const QString &text) const
+{
+    return m_metrics.horizontalAdvance(text.left(kMaxTextLength)) / pixelsPerUnitX();
+}
+
+double Canvas::textHeight(const QString &) const
+{
+    // One line of the current font, whatever the letters.
+    return m_metrics.height() / pixelsPerUnitY();
+}
+
+void Canvas::setFontName(const QString &name)
+{
+    m_font.setFamily(name);
+    fontChanged();
+}
+
+void Canvas::setFontSize(double points)
+{
+    if (!(points > 0) || !std::isfinite(points))
+        return;
+    m_font.setPointSizeF(points);
+    fontChanged();
+}
+
+void Canvas::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+    fontChanged();
+}
+
+void Canvas::fontChanged()
+{
+    m_metrics = QFontMetricsF(m_font, m_device);
+}
+
+void Canvas::endDocument()
+{
+    if (m_kind == Kind::Printer && m_painter.isActive())
+        m_painter.end();
+}

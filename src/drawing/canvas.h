@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QString>
+#include <QTransform>
+
+#include <optional>
+
+class QPaintDevice;
+
+// The drawing surface every routine of the rocket drawing paints on. One
+// implementation over QPainter serves any paint device: the retained image
+// behind the main window, a printer or PDF page, an SVG generator.
+//
+// Coordinates are user units after setUserScale; line widths are whole device
+// pixels whatever the scale; font sizes are points, so text keeps its size on
+// the device while the drawing scales. Graphic state (line width and style,
+// fill, colours, font, text cursor) persists between calls, as the drawing
+// routines expect. Nothing that is not finite ever reaches the painter, and
+// shapes far outside the sheet are clipped before they do.
+class Canvas
+{
+  public:
+    enum class Kind {
+        Picture, // the window's drawing surface: cleared and redrawn, keeps its image
+        Printer  // a page: drawn once, then the document ends
+    };
+    enum LineStyle { Solid = 0, DashDot = 3 };
+    enum FillStyle { FillSolid = 0, FillTransparent = 1 };
+
+    // Starts painting on `device`; the device must outlive the canvas.
+    Canvas(QPaintDevice *device, Kind kind);
+    ~Canvas();
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
+
+    Kind kind() const { return m_kind; }
+    bool isPicture() const { return m_kind == Kind::Picture; }
+    bool isActive() const;
+
+    // Maps the whole device onto user coordinates (x1, y1) top left to (x2, y2) bottom right.
+    void setUserScale(double x1, double y1, double x2, double y2);
+    double scaleWidth() const { return m_x2 - m_x1; }
+    double scaleHeight() const { return m_y2 - m_y1; }
+    double scaleLeft() const { return m_x1; }
+    double scaleTop() const { return m_y1; }
+
+    void setBackgroundColour(const QColor &colour) { m_background = colour; }
+    QColor backgroundColour() const { return m_background; }
+    // Erases the whole surface to the background colour; the cursor goes to the top left.
+    void clear();
+
+    void setLineWidth(int pixels);
+    int lineWidth() const { return m_lineWidth; }
+    void setLineStyle(int style) { m_lineStyle = style; }
+    int lineStyle() const { return m_lineStyle; }
+    void setFillStyle(int style) { m_fillStyle = style; }
+    int fillStyle() const { return m_fillStyle; }
+    void setFillColour(const QColor &colour) { m_fillColour = colour; }
+    QColor fillColour() const { return m_fillColour; }
+    void setTextColour(const QColor &colour) { m_textColour = colour; }
+    QColor textColour() const { return m_textColour; }
+
+    void line(double x1, double y1, double x2, double y2, const QColor &colour);
+    void box(double x1, double y1, double x2, double y2, const QColor &colour);
+    // Filled, edges included; a box of no width or height is a line of the pen width.
+    void filledBox(double x1, double y1, double x2, double y2, const QColor &colour);
+    // Radius in user units along X; filled by the fill style and colour; the
+    // outline in `colour`, or in the text colour. The cursor moves to the centre.
+    void circle(double x, double y, double r, std::optional<QColor> colour = std::nullopt);
+    // The part of the circle from angle a1 to a2 (radians, counter-clockwise
+    // as seen, 0 pointing right), both radii drawn, filled by the fill style.
+    void sector(double x, double y, double r, const QColor &colour, double a1, double a2);
+
+    double currentX() const { return m_cursorX; }
+    double currentY() const { return m_cursorY; }
+    void setCurrentX(double x) { m_cursorX = x; }
+    void setCurrentY(double y) { m_cursorY = y; }
+    // Draws the text with its top-left corner at the cursor in the text
+    // colour, then moves the cursor to the left edge, one text height down.
+    void print(const QString &text);
+    double textWidth(const QString &text) const;
+    double textHeight(const QString &text) const;
+
+    QString fontName() const { return m_font.family(); }
+    void setFontName(const QString &name);
+    double fontSize() const { return m_font.pointSizeF(); }
+    // Sizes of 0 or below are refused: the font keeps its size.
+    void setFontSize(double points);
+    bool fontBold() const { return m_font.bold(); }
+    void setFontBold(bool bold);
+
+    // On a printer, finishes the page and the job; nothing on a picture.
+    void endDocument();
+
+    // Device pixels per user unit, across and down.
+    double pixelsPerUnitX() const { return m_toDevice.m11(); }
+    double pixelsPerUnitY() const { return m_toDevice.m22(); }
+
+  private:
+    QPen pen(const QColor &colour) const;
+    QBrush fillBrush() const;
+    QPointF toDevice(double x, double y) const { return m_toDevice.map(QPointF(x, y)); }
+    void fontChanged();
+    bool nearSheet(double x, double y, double margin) const;
+
+    QPaintDevice *m_device;
+    Kind m_kind;
+    QPainter m_painter;
+    QTransform m_toDevice;
+    double m_x1 = 0, m_y1 = 0, m_x2 = 1, m_y2 = 1;
+    QColor m_background = Qt::white;
+    int m_lineWidth = 1;
+    int m_lineStyle = Solid;
+    int m_fillStyle = FillTransparent;
+    QColor m_fillColour = Qt::black;
+    QColor m_textColour = Qt::black;
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    double m_cursorX = 0, m_cursorY = 0;
+};

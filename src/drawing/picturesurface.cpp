@@ -1,0 +1,32 @@
+#include "drawing/picturesurface.h"
+
+#include "core/settings.h"
+#include "drawing/builder.h"
+#include "drawing/canvas.h"
+
+#include <cmath>
+
+QSize PictureSurface::sizeForHeight(int height)
+{
+    const int h = std::max(1, height);
+    const int w =
+        std::max(1, static_cast<int>(std::lround(h * settings::canvasWidth / settings::canvasHeight)));
+    return QSize(w, h);
+}
+
+PictureSurface::PictureSurface(QSize size)
+{
+    resize(size);
+}
+
+void PictureSurface::resize(QSize size)
+{
+    m_image = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+}
+
+bool PictureSurface::rebuild()
+{
+    Canvas canvas(&m_image, Canvas::Kind::Picture);
+    return builder::rebuild(canvas);
+}
