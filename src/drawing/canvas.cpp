@@ -1,5 +1,6 @@
 #include "drawing/canvas.h"
 
+#include <QFontInfo>
 #include <QPaintDevice>
 
 #include <algorithm>
@@ -239,7 +240,11 @@ void Canvas::print(const QString &text)
         // A font less than a pixel high leaves nothing to see either.
         if (at.x() <= m_device->width() && at.y() <= m_device->height() && at.y() + deviceHeight >= 0
             && at.x() > -1e7 && m_metrics.height() >= 1) {
-            m_painter.setFont(m_font);
+            if (!m_drawFont) {
+                m_drawFont = m_font;
+                m_drawFont->setFamily(QFontInfo(m_font).family());
+            }
+            m_painter.setFont(*m_drawFont);
             m_painter.setPen(m_textColour);
             m_painter.drawText(QPointF(at.x(), at.y() + m_metrics.ascent()), text.left(kMaxTextLength));
         }
@@ -282,6 +287,7 @@ void Canvas::setFontBold(bool bold)
 void Canvas::fontChanged()
 {
     m_metrics = QFontMetricsF(m_font, m_device);
+    m_drawFont.reset();
 }
 
 void Canvas::endDocument()

@@ -120,5 +120,8 @@ class Canvas
     QColor m_textColour = Qt::black;
     QFont m_font;
     QFontMetricsF m_metrics;
+    // m_font with the family it really resolved to, so that vector output
+    // names a font a viewer can find; made when text is next drawn.
+    std::optional<QFont> m_drawFont;
     double m_cursorX = 0, m_cursorY = 0;
 };
