@@ -116,8 +116,8 @@ void Canvas::clear()
 {
     if (isActive())
         m_painter.fillRect(QRect(0, 0, m_device->width(), m_device->height()), m_background);
-    m_cursorX = m_x1;
-    m_cursorY = m_y1;
+    m_cursorX = 0;
+    m_cursorY = 0;
 }
 
 void Canvas::setLineWidth(int pixels)
@@ -159,6 +159,8 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
 
 void Canvas::box(double x1, double y1, double x2, double y2, const QColor &colour)
 {
+    if (!finite(x1, y1) || !finite(x2, y2))
+        return; // no half a box
     line(x1, y1, x2, y1, colour);
     line(x2, y1, x2, y2, colour);
     line(x2, y2, x1, y2, colour);

@@ -50,7 +50,7 @@ class Canvas
 
     void setBackgroundColour(const QColor &colour) { m_background = colour; }
     QColor backgroundColour() const { return m_background; }
-    // Erases the whole surface to the background colour; the cursor goes to the top left.
+    // Erases the whole surface to the background colour; the cursor goes to (0, 0).
     void clear();
 
     void setLineWidth(int pixels);
