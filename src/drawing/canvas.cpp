@@ -195,6 +195,19 @@ void Canvas::filledBox(double x1, double y1, double x2, double y2, const QColor 
 
 void Canvas::circle(double x, double y, double r, std::optional<QColor> colour)
 {
+    drawRound(x, y, r, colour.value_or(m_textColour), std::nullopt);
+}
+
+void Canvas::sector(double x, double y, double r, const QColor &colour, double a1, double a2)
+{
+    if (!finite(a1, a2))
+        return;
+    drawRound(x, y, r, colour, std::make_pair(a1, a2));
+}
+
+void Canvas::drawRound(double x, double y, double r, const QColor &colour,
+                       std::optional<std::pair<double, double>> angles)
+{
     if (!finite(x, y) || !std::isfinite(r))
         return;
     m_cursorX = x;
@@ -204,30 +217,18 @@ void Canvas::circle(double x, double y, double r, std::optional<QColor> colour)
     const double radius = std::fabs(r * pixelsPerUnitX());
     if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + m_lineWidth + 2))
         return;
-    m_painter.setPen(pen(colour.value_or(m_textColour)));
-    m_painter.setBrush(fillBrush());
-    m_painter.drawEllipse(c, radius, radius);
-    m_painter.setBrush(Qt::NoBrush);
-}
-
-void Canvas::sector(double x, double y, double r, const QColor &colour, double a1, double a2)
-{
-    if (!finite(x, y) || !finite(r, a1) || !std::isfinite(a2))
-        return;
-    m_cursorX = x;
-    m_cursorY = y;
-    const QPointF c = toDevice(x, y);
-    const double radius = std::fabs(r * pixelsPerUnitX());
-    if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + m_lineWidth + 2))
-        return;
-    double span = a2 - a1;
-    if (span < 0)
-        span += 2 * kPi; // from a1 counter-clockwise round to a2
-    const auto sixteenths = [](double radians) { return qRound(radians * 180 / kPi * 16); };
     m_painter.setPen(pen(colour));
     m_painter.setBrush(fillBrush());
-    m_painter.drawPie(QRectF(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius), sixteenths(a1),
-                      sixteenths(span));
+    if (!angles) {
+        m_painter.drawEllipse(c, radius, radius);
+    } else {
+        double span = angles->second - angles->first;
+        if (span < 0)
+            span += 2 * kPi; // from the first angle counter-clockwise round to the second
+        const auto sixteenths = [](double radians) { return qRound(radians * 180 / kPi * 16); };
+        m_painter.drawPie(QRectF(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius),
+                          sixteenths(angles->first), sixteenths(span));
+    }
     m_painter.setBrush(Qt::NoBrush);
 }
 

@@ -8,6 +8,7 @@
 #include <QTransform>
 
 #include <optional>
+#include <utility>
 
 class QPaintDevice;
 
@@ -102,6 +103,9 @@ class Canvas
 
   private:
     QPen pen(const QColor &colour) const;
+    // A circle, or with angles the sector between them; the cursor moves to the centre.
+    void drawRound(double x, double y, double r, const QColor &colour,
+                   std::optional<std::pair<double, double>> angles);
     QBrush fillBrush() const;
     QPointF toDevice(double x, double y) const { return m_toDevice.map(QPointF(x, y)); }
     void fontChanged();

@@ -40,6 +40,21 @@ double ringRadius(double axisX)
     return axisX / 50;
 }
 
+// Both centres of pressure: a filled dot inside a ring, drawn in `colour`
+// (or, without one, in the text colour). Fill style and colour are kept.
+void drawDotInRing(Canvas &canvas, double Xc, double Yc, double r, std::optional<QColor> colour)
+{
+    const int savedFillStyle = canvas.fillStyle();
+    const QColor savedFill = canvas.fillColour();
+    canvas.setLineWidth(1);
+    canvas.setFillStyle(Canvas::FillSolid);
+    canvas.setFillColour(colour.value_or(canvas.textColour()));
+    canvas.circle(Xc, Yc, r / 4, colour);
+    canvas.setFillStyle(savedFillStyle);
+    canvas.setFillColour(savedFill);
+    canvas.circle(Xc, Yc, r, colour);
+}
+
 QColor windowBackground()
 {
     return qGuiApp ? QGuiApplication::palette().color(QPalette::Base) : QColor(Qt::white);
@@ -87,8 +102,6 @@ void drawBcpMarker(Canvas &canvas, double bcpPosition, double axisX, double nose
 {
     if (bcpPosition <= 0)
         return;
-    const int savedFillStyle = canvas.fillStyle();
-    const QColor savedFill = canvas.fillColour();
     const RgbColour body = settings::colours.bodyColour;
     QColor colour(0, 0, 192);
     if (settings::viewMode == ViewMode::Picture && body.red + body.green < 100)
@@ -96,14 +109,7 @@ void drawBcpMarker(Canvas &canvas, double bcpPosition, double axisX, double nose
 
     const double Xc = axisX;
     const double Yc = noseTipY + bcpPosition * scale;
-    const double r = ringRadius(axisX);
-    canvas.setLineWidth(1);
-    canvas.setFillStyle(Canvas::FillSolid);
-    canvas.setFillColour(colour);
-    canvas.circle(Xc, Yc, r / 4, colour);
-    canvas.setFillStyle(savedFillStyle);
-    canvas.setFillColour(savedFill);
-    canvas.circle(Xc, Yc, r, colour);
+    drawDotInRing(canvas, Xc, Yc, ringRadius(axisX), colour);
 
     // Right of the body, past where a centre-of-gravity label would end, so
     // the two never run into each other when the centres are close. Measured
@@ -120,22 +126,13 @@ void drawCpcMarker(Canvas &canvas, double cpcPosition, double axisX, double nose
 {
     if (cpcPosition <= 0)
         return;
-    const int savedFillStyle = canvas.fillStyle();
-    const QColor savedFill = canvas.fillColour();
     // The purple stays the text colour afterwards; the rebuild sets its own
     // colour before it prints anything else.
     canvas.setTextColour(QColor(192, 0, 192));
 
     const double Xc = axisX;
     const double Yc = noseTipY + cpcPosition * scale;
-    const double r = ringRadius(axisX);
-    canvas.setLineWidth(1);
-    canvas.setFillStyle(Canvas::FillSolid);
-    canvas.setFillColour(canvas.textColour());
-    canvas.circle(Xc, Yc, r / 4);
-    canvas.setFillStyle(savedFillStyle);
-    canvas.setFillColour(savedFill);
-    canvas.circle(Xc, Yc, r);
+    drawDotInRing(canvas, Xc, Yc, ringRadius(axisX), std::nullopt);
 
     // Left of the body, ending one plus sign's width from it.
     const double halfBody = settings::rocket.bodyDiameter * 0.5 * scale;

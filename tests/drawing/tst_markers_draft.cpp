@@ -1,7 +1,7 @@
-#include "core/settings.h"
 #include "drawing/builder.h"
 #include "drawing/canvas.h"
 #include "drawing/picturesurface.h"
+#include "drawing/sheet.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -15,10 +15,6 @@ Q_DECLARE_METATYPE(RgbColour)
 // Markers, warnings and the draft's dimensioning on a sheet 1200 pixels high
 // (one canvas unit a pixel down, 848/848.48 of one across).
 
-#define QNEAR(actual, expected, tolerance)                                                                   \
-    QVERIFY2(std::fabs((actual) - (expected)) <= (tolerance),                                                \
-             qPrintable(QStringLiteral("%1, expected %2").arg(actual).arg(expected)))
-
 namespace {
 
 const QColor kBcpBlue(0, 0, 192);
@@ -28,36 +24,6 @@ const QColor kDimensionGrey(210, 210, 210);
 const QString kUnstable = QStringLiteral("ВНИМАНИЕ! Ракета неустойчива!");
 const QString kInsufficient = QStringLiteral("Запас устойчивости недостаточен!");
 
-// Cone 100, body 40 × 400, three square fins 60 × 30 at 440: scale 2, the
-// body's edges at axis ± 40, both centres of pressure well behind a centre
-// of gravity at 250 mm (row 600).
-void standardDesign()
-{
-    RocketParams &r = settings::rocket;
-    r.noseShape = QStringLiteral("cone");
-    r.noseLength = 100;
-    r.bodyDiameter = 40;
-    r.bodyLength = 400;
-    r.finCount = 3;
-    r.finPosition = 440;
-    r.finSpan = 30;
-    r.rootChord = 60;
-    r.tipChord = 60;
-    r.cgPosition = 250;
-    settings::colours = {{200, 120, 0}, {60, 160, 60}, {250, 250, 0}, {0, 120, 220}};
-}
-
-QImage render()
-{
-    PictureSurface surface(PictureSurface::sizeForHeight(1200));
-    surface.rebuild();
-    return surface.image();
-}
-
-int column(const QImage &image, double x)
-{
-    return qRound(x * image.width() / settings::canvasWidth);
-}
 int markerRow(double position)
 {
     return qRound(settings::noseTipY + position * settings::drawScale);
@@ -105,6 +71,7 @@ class TestMarkersDraft : public QObject
     {
         settings::reset();
         standardDesign();
+        settings::rocket.cgPosition = 250; // row 600, well ahead of both centres of pressure
     }
     void markerColours_data();
     void markerColours();

@@ -1,5 +1,5 @@
-#include "core/settings.h"
 #include "drawing/picturesurface.h"
+#include "drawing/sheet.h"
 
 #include <QTest>
 
@@ -9,10 +9,6 @@
 // is one pixel down and 848/848.48 of a pixel across, measured on rows and
 // columns that the markers on the axis leave alone.
 
-#define QNEAR(actual, expected, tolerance)                                                                   \
-    QVERIFY2(std::fabs((actual) - (expected)) <= (tolerance),                                                \
-             qPrintable(QStringLiteral("%1, expected %2").arg(actual).arg(expected)))
-
 namespace {
 
 const QColor kNose(200, 120, 0);
@@ -20,37 +16,6 @@ const QColor kBody(60, 160, 60);
 const QColor kFins(0, 120, 220);
 const QColor kName(250, 250, 0);
 const QColor kDraftGrey(100, 100, 100);
-
-// Nose 100, body 40 × 400 and square fins 60 × 30 at 440: the body's tail
-// and the root's trailing end both lie 500 mm back, so the scale is 2; the
-// nose spans rows 100–300, the body rows 300–1100, the fins rows 980–1100.
-void standardDesign()
-{
-    RocketParams &r = settings::rocket;
-    r.noseShape = QStringLiteral("cone");
-    r.noseLength = 100;
-    r.bodyDiameter = 40;
-    r.bodyLength = 400;
-    r.finCount = 3;
-    r.finPosition = 440;
-    r.finSpan = 30;
-    r.rootChord = 60;
-    r.tipChord = 60;
-    settings::colours = {{200, 120, 0}, {60, 160, 60}, {250, 250, 0}, {0, 120, 220}};
-}
-
-QImage render()
-{
-    PictureSurface surface(PictureSurface::sizeForHeight(1200));
-    surface.rebuild();
-    return surface.image();
-}
-
-// Device column of the axis.
-double axisColumn(const QImage &image)
-{
-    return settings::axisX * image.width() / settings::canvasWidth;
-}
 
 // Bounding box of the pixels of exactly one colour within an area; null when none.
 QRect extent(const QImage &image, const QRect &area, const QColor &colour)
