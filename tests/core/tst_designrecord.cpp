@@ -1,7 +1,6 @@
 #include "core/captions.h"
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
-#include "core/settings.h"
 
 #include <QTest>
 
@@ -17,10 +16,8 @@ class TestDesignRecord : public QObject
     void shapeLookup();
     void shapeTranslation_data();
     void shapeTranslation();
-    void noseEntries();
     void readFieldsIntoRecord_data();
     void readFieldsIntoRecord();
-    void resetRestoresStartValues();
 };
 
 void TestDesignRecord::fitLabel_data()
@@ -70,31 +67,21 @@ void TestDesignRecord::shapeLookup_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("shape");
-    QTest::addColumn<double>("barrowman");
-    QTest::addColumn<double>("area");
-    QTest::newRow("cone") << QStringLiteral("cone") << 1 << 0.666 << 0.5;
-    QTest::newRow("конический") << QStringLiteral("конический") << 1 << 0.666 << 0.5;
-    QTest::newRow("parabolic") << QStringLiteral("parabolic") << 2 << 0.5 << 2.0 / 3.0;
-    QTest::newRow("чечевичный") << QStringLiteral("чечевичный") << 3 << 0.466 << 2.0 / 3.0;
-    QTest::newRow("ellipsoid") << QStringLiteral("ellipsoid") << 4 << 0.333 << 0.7854;
-    QTest::newRow("capital letter") << QStringLiteral("Cone") << 0 << 0.0 << 0.0;
-    QTest::newRow("trailing blank") << QStringLiteral("cone ") << 0 << 0.0 << 0.0;
-    QTest::newRow("empty") << QString() << 0 << 0.0 << 0.0;
+    QTest::newRow("cone") << QStringLiteral("cone") << 1;
+    QTest::newRow("конический") << QStringLiteral("конический") << 1;
+    QTest::newRow("чечевичный") << QStringLiteral("чечевичный") << 3;
+    QTest::newRow("ellipsoid") << QStringLiteral("ellipsoid") << 4;
+    QTest::newRow("capital letter") << QStringLiteral("Cone") << 0;
+    QTest::newRow("trailing blank") << QStringLiteral("cone ") << 0;
+    QTest::newRow("empty") << QString() << 0;
 }
 
 void TestDesignRecord::shapeLookup()
 {
     QFETCH(QString, name);
     QFETCH(int, shape);
-    QFETCH(double, barrowman);
-    QFETCH(double, area);
     QCOMPARE(static_cast<int>(lookupNoseShape(name)), shape);
-    const NoseShapeInfo *info = findNoseShape(name);
-    QCOMPARE(info != nullptr, shape != 0);
-    if (info) {
-        QCOMPARE(info->barrowmanFactor, barrowman);
-        QCOMPARE(info->areaFactor, area);
-    }
+    QCOMPARE(findNoseShape(name) != nullptr, shape != 0);
 }
 
 void TestDesignRecord::shapeTranslation_data()
@@ -120,15 +107,6 @@ void TestDesignRecord::shapeTranslation()
     QCOMPARE(translateNoseShape(translateNoseShape(name)), name);
     QCOMPARE(noseShapeNameIn(name, 1), english);
     QCOMPARE(noseShapeNameIn(name, 7), name);
-}
-
-void TestDesignRecord::noseEntries()
-{
-    const auto english = noseShapeEntries(1);
-    QCOMPARE(english[0], QString());
-    QCOMPARE(english[1], QStringLiteral("cone"));
-    QCOMPARE(english[4], QStringLiteral("ellipsoid"));
-    QCOMPARE(noseShapeEntries(0)[2], QStringLiteral("параболический"));
 }
 
 void TestDesignRecord::readFieldsIntoRecord_data()
@@ -170,33 +148,6 @@ void TestDesignRecord::readFieldsIntoRecord()
     QCOMPARE(record.bodyLength, 0.0);
     QVERIFY(record.bcpStability.has_value());
     QVERIFY(!record.cpcStability.has_value());
-}
-
-void TestDesignRecord::resetRestoresStartValues()
-{
-    settings::rocket.noseLength = 5;
-    settings::fieldTable[3].value = QStringLiteral("x");
-    settings::colours.bodyColour = {1, 2, 3};
-    settings::accuracy = 1;
-    settings::language = 1;
-    settings::viewMode = ViewMode::Draft;
-    settings::lineWidth = 3;
-    settings::changed = true;
-    settings::currentFile = QStringLiteral("a.dat");
-    settings::drawScale = 2;
-    settings::reset();
-    QCOMPARE(settings::rocket.noseLength, 0.0);
-    QVERIFY(settings::fieldTable[3].value.isEmpty());
-    QVERIFY((settings::colours.bodyColour == RgbColour{150, 150, 150}));
-    QVERIFY((settings::colours.nameTextColour == RgbColour{250, 250, 0}));
-    QCOMPARE(settings::accuracy, 0);
-    QCOMPARE(settings::language, 0);
-    QCOMPARE(settings::viewMode, ViewMode::Picture);
-    QCOMPARE(settings::lineWidth, 1);
-    QVERIFY(!settings::changed);
-    QVERIFY(settings::currentFile.isEmpty());
-    QCOMPARE(settings::drawScale, 0.0);
-    QCOMPARE(settings::axisX, settings::canvasWidth / 2);
 }
 
 QTEST_APPLESS_MAIN(TestDesignRecord)
