@@ -14,7 +14,7 @@ esac
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins libgl-dev
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           libbenchmark-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

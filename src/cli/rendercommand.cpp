@@ -35,7 +35,6 @@ struct RenderOptions {
 void drawPage(Canvas &canvas)
 {
     if (!builder::rebuild(canvas)) {
-        canvas.setUserScale(0, 0, settings::canvasWidth, settings::canvasHeight);
         builder::drawStartHints(canvas);
         canvas.endDocument();
     }
