@@ -2,6 +2,7 @@
 // every accepted edit, so it must feel instant.
 
 #include "core/settings.h"
+#include "drawing/hostiledesign.h"
 #include "drawing/picturesurface.h"
 #include "files/parameterfile.h"
 
@@ -17,27 +18,6 @@ void loadDefaultDesign(ViewMode view)
     filer::readParameterFile(QStringLiteral(DEFAULT_DESIGN));
     readFieldsIntoRecord(tableValues(settings::fieldTable), settings::rocket, settings::accuracy);
     settings::viewMode = view;
-}
-
-// What a damaged or malicious file can hold: a nose far longer than the
-// sheet, a vast span, an absurd fin count and a name of many thousand letters.
-void loadHostileDesign()
-{
-    settings::reset();
-    RocketParams &r = settings::rocket;
-    r.rocketName = QString(50000, u'Ж');
-    r.noseShape = QStringLiteral("ogive");
-    r.noseLength = 1e6;
-    r.bodyDiameter = 1;
-    r.bodyLength = -999500;
-    r.finCount = 1e308;
-    r.finPosition = 100;
-    r.finSpan = 1e9;
-    r.rootChord = 50;
-    r.tipChord = 20;
-    r.tipOffset = 1e7;
-    r.cgPosition = 1e300;
-    r.inscription = QString(100000, u'x');
 }
 
 void runRebuild(benchmark::State &state)

@@ -57,7 +57,7 @@ int main(int argc, char **argv)
     if (command == QLatin1String("calc"))
         return runCalc(args.mid(1), out, err);
     if (command == QLatin1String("render"))
-        return runRender(args.mid(1), out, err);
+        return runRender(args.mid(1), err);
     err << "quentarolith-cli: unknown command " << command << '\n' << usageText();
     return 2;
 }

@@ -130,9 +130,8 @@ bool parseOptions(const QStringList &args, RenderOptions &options, QTextStream &
 
 } // namespace
 
-int runRender(const QStringList &args, QTextStream &out, QTextStream &err)
+int runRender(const QStringList &args, QTextStream &err)
 {
-    Q_UNUSED(out);
     RenderOptions options;
     if (!parseOptions(args, options, err))
         return 2;

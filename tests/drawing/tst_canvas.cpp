@@ -1,6 +1,7 @@
 #include "core/settings.h"
 #include "drawing/builder.h"
 #include "drawing/canvas.h"
+#include "drawing/hostiledesign.h"
 #include "drawing/picturesurface.h"
 
 #include <QTest>
@@ -151,22 +152,8 @@ void TestCanvas::hostileDesignRebuilds()
 {
     QFETCH(bool, draft);
     QFETCH(bool, printer);
-    // A nose a million body diameters long, cut back by a negative body so
-    // that the sheet shows a sliver of it; fins of absurd span and count.
-    RocketParams &r = settings::rocket;
-    r.rocketName = QStringLiteral("HOSTILE");
-    r.noseShape = QStringLiteral("ogive");
-    r.bodyDiameter = 40;
-    r.noseLength = 4e7;
-    r.bodyLength = -4e7 + 600;
-    r.finCount = 1e308;
-    r.finPosition = 500;
-    r.finSpan = 1e9;
-    r.rootChord = 60;
-    r.tipChord = 30;
-    r.tipOffset = 20;
-    r.cgPosition = 300;
-    r.inscription = QStringLiteral("x");
+    loadHostileDesign();
+    const RocketParams &r = settings::rocket;
     settings::viewMode = draft ? ViewMode::Draft : ViewMode::Picture;
 
     QImage image(PictureSurface::sizeForHeight(1200), QImage::Format_RGB32);
