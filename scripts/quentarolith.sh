@@ -37,7 +37,6 @@ case "$mode" in
     ctest --output-on-failure -j"$(nproc)"
     ;;
   run)
-    # Until the window lands, the main job is the computation of the default design.
-    "$build/bin/quentarolith-cli" calc "$build/bin/empiric.dat"
+    exec "$build/bin/quentarolith"
     ;;
 esac

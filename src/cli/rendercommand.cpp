@@ -5,13 +5,13 @@
 #include "drawing/builder.h"
 #include "drawing/canvas.h"
 #include "drawing/picturesurface.h"
+#include "files/atomicwrite.h"
 #include "files/designloader.h"
 
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -40,14 +40,14 @@ void drawPage(Canvas &canvas)
     }
 }
 
-bool writePicture(const RenderOptions &options, const QByteArray &format, QSaveFile &file)
+bool writePicture(const RenderOptions &options, const QByteArray &format, QIODevice &file)
 {
     PictureSurface surface(PictureSurface::sizeForHeight(options.height));
     surface.rebuild();
     return surface.image().save(&file, format.constData(), format == "jpg" ? 90 : -1);
 }
 
-bool writeSvg(QSaveFile &file)
+bool writeSvg(QIODevice &file)
 {
     const QSize page = QPageSize(QPageSize::A4).sizePixels(kPageDpi);
     QSvgGenerator generator;
@@ -61,7 +61,7 @@ bool writeSvg(QSaveFile &file)
     return true;
 }
 
-bool writePdf(QSaveFile &file)
+bool writePdf(QIODevice &file)
 {
     QPdfWriter writer(&file);
     writer.setResolution(kPageDpi);
@@ -152,22 +152,14 @@ int runRender(const QStringList &args, QTextStream &err)
     settings::language = options.language;
     settings::lineWidth = options.lineWidth;
 
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(options.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "render: cannot write " << options.output << ": " << file.errorString() << '\n';
-        return 1;
-    }
-    bool written = false;
-    if (bitmap)
-        written = writePicture(options, format == "jpeg" ? QByteArray("jpg") : format, file);
-    else if (format == "svg")
-        written = writeSvg(file);
-    else
-        written = writePdf(file);
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        err << "render: cannot write " << options.output << ": " << file.errorString() << '\n';
+    // All or nothing: a full disk or a file-size limit leaves the old file.
+    const bool written = filer::writeFileAtomically(options.output, [&](QIODevice &file) {
+        if (bitmap)
+            return writePicture(options, format == "jpeg" ? QByteArray("jpg") : format, file);
+        return format == "svg" ? writeSvg(file) : writePdf(file);
+    });
+    if (!written) {
+        err << "render: cannot write " << options.output << '\n';
         return 1;
     }
     return 0;

@@ -35,12 +35,77 @@ constexpr CaptionRow kCaptions[kCaptionCount] = {
     {u"ЦЕНТР ДАВЛЕНИЯ ПО МАП *", u"MAP CENTER OF PRESSURE *"},
 };
 
+// The language submenu is always named in the other language, so that a
+// user who cannot read the current one still finds it.
+constexpr CaptionRow kMenuCaptions[int(Menu::Count)] = {
+    {u"Файл", u"File"},
+    {u"открыть", u"open"},
+    {u"сохранить", u"save"},
+    {u"сохранить как", u"save as"},
+    {u"сохранить рисунок", u"save picture"},
+    {u"bmp", u"bmp"},
+    {u"jpg", u"jpg"},
+    {u"печать", u"print"},
+    {u"выйти", u"exit"},
+    {u"Правка", u"Edit"},
+    {u"очистить", u"clean"},
+    {u"восстановить", u"restore"},
+    {u"пересчитать", u"recalculate"},
+    {u"Вид", u"View"},
+    {u"рисунок", u"picture"},
+    {u"чертеж", u"draft"},
+    {u"линии", u"lines"},
+    {u"1px", u"1px"},
+    {u"2px", u"2px"},
+    {u"3px", u"3px"},
+    {u"точность", u"accuracy"},
+    {u"1 мм", u"1 mm"},
+    {u"0.1 мм", u"0.1 mm"},
+    {u"language", u"язык"},
+    {u"Русский", u"Русский"},
+    {u"English", u"English"},
+    {u"Справка", u"Information"},
+    {u"о программе", u"about programm"},
+    {u"помощь", u"help"},
+};
+
+constexpr CaptionRow kMessages[int(Message::Count)] = {
+    {u"Сохранить изменения?", u"Save changes?"},
+    {u"Данные были изменены", u"Changed parameters"},
+    {u"Сохранение не удалось. Продолжить?", u"Saving falled. Continue?"},
+    {u"Ошибка сохранения", u"Saving error"},
+    {u"Файл с таким именем уже существует.\r\nПереписать?", u"File exist. Rewrite?"},
+    {u"Контроль сохранения", u"Saving control"},
+    {u"Сохранено", u"Saved"},
+};
+
+QString pick(const CaptionRow &row, int language)
+{
+    if (language != 0 && language != 1)
+        return QString();
+    return QString::fromUtf16(language == 0 ? row.russian : row.english);
+}
+
 } // namespace
+
+QString menuCaption(Menu entry, int language)
+{
+    const int i = int(entry);
+    return i >= 0 && i < int(Menu::Count) ? pick(kMenuCaptions[i], language) : QString();
+}
+
+QString message(Message id, int language)
+{
+    const int i = int(id);
+    return i >= 0 && i < int(Message::Count) ? pick(kMessages[i], language) : QString();
+}
+
+QString windowCaption(const QString &currentFile)
+{
+    return QStringLiteral("Quentarolith          ") + currentFile;
+}
 
 QString caption(int index, int language)
 {
-    if (index < 0 || index >= kCaptionCount || (language != 0 && language != 1))
-        return QString();
-    const CaptionRow &row = kCaptions[index];
-    return QString::fromUtf16(language == 0 ? row.russian : row.english);
+    return index >= 0 && index < kCaptionCount ? pick(kCaptions[index], language) : QString();
 }

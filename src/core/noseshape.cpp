@@ -45,10 +45,12 @@ QString translateNoseShape(const QString &name)
     return name == info->russianName ? info->englishName : info->russianName;
 }
 
-std::array<QString, 5> noseShapeEntries(int language)
+QStringList noseShapeEntries(int language)
 {
-    std::array<QString, 5> entries;
-    for (std::size_t i = 0; i < noseShapes().size(); ++i)
-        entries[i + 1] = language == 1 ? noseShapes()[i].englishName : noseShapes()[i].russianName;
+    if (language != 0 && language != 1)
+        return {};
+    QStringList entries{QString()};
+    for (const NoseShapeInfo &info : noseShapes())
+        entries += language == 1 ? info.englishName : info.russianName;
     return entries;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -31,5 +32,6 @@ QString noseShapeNameIn(const QString &name, int language);
 // The name of the same shape in the other language, or the text unchanged.
 QString translateNoseShape(const QString &name);
 
-// The five entries of the nose drop-down in `language`: empty, then the shapes.
-std::array<QString, 5> noseShapeEntries(int language);
+// The entries of the nose drop-down in `language`: an empty entry, then the
+// four shapes. A language that is neither 0 nor 1 has no entries at all.
+QStringList noseShapeEntries(int language);

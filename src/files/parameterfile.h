@@ -14,13 +14,13 @@ namespace filer {
 
 // Fills the table and colours from the file. A missing path, or one that is
 // not a regular file, changes nothing. Reading stops at the first item that
-// cannot be read (premature end, a colour that is not 0 to 255): what was
+// cannot be read (premature end, a colour that is not a whole number from 0
+// to 255; blanks, leading zeros, a plus sign and "5.0" are accepted): what was
 // read before it keeps its new value, the rest keeps the old one.
 void readParameterFile(const QString &path, FieldTable &table, DesignColours &colours);
 
-// Writes the whole file to a temporary file beside the target and renames it
-// over the target, so an old file survives any failure. False when the path
-// is empty or any step failed.
+// Writes the whole file or nothing (writeFileAtomically), so an old file
+// survives a failed save. False when the path is empty or any step failed.
 bool writeParameterFile(const QString &path, const FieldTable &table, const DesignColours &colours);
 
 // The same on the program-wide field table and colours.

@@ -1,9 +1,8 @@
 #pragma once
 
-// What a damaged or malicious parameter file can hold: a nose a million body
-// diameters long cut back by a negative body so the sheet shows a sliver of
-// it, a vast span, an absurd fin count, a swept tip far off the sheet, and a
-// name and inscription of many thousand letters. Shared by the robustness
+// What a damaged or malicious parameter file can hold: a nose a thousand kilometres long cut back
+// by a negative body so the sheet shows a sliver of it, a vast span, an absurd fin count, a tip swept
+// far forward off the sheet, and a name and inscription of many thousand letters. Shared by the robustness
 // tests and the rebuild benchmark.
 
 #include "core/settings.h"
@@ -11,18 +10,10 @@
 inline void loadHostileDesign()
 {
     settings::reset();
-    RocketParams &r = settings::rocket;
-    r.rocketName = QString(50000, u'Ж');
-    r.noseShape = QStringLiteral("ogive");
-    r.noseLength = 1e6;
-    r.bodyDiameter = 1;
-    r.bodyLength = -999500;
-    r.finCount = 1e308;
-    r.finPosition = 100;
-    r.finSpan = 1e9;
-    r.rootChord = 50;
-    r.tipChord = 20;
-    r.tipOffset = 1e7;
-    r.cgPosition = 1e300;
-    r.inscription = QString(100000, u'x');
+    // Name, shape, nose, diameter, body, fins, position, span, root, tip, offset, centre of gravity.
+    settings::rocket = {
+        {}, QStringLiteral("ogive"), 1e9, 1, -999999500, 1e308, 100, 1e9, 50, 20, -1e7, 1e300, 0, {}, 0, {},
+        {}};
+    settings::rocket.rocketName = QString(50000, u'Ж');
+    settings::rocket.inscription = QString(100000, u'x');
 }

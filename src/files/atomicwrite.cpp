@@ -1,0 +1,65 @@
+#include "files/atomicwrite.h"
+
+#include <QSaveFile>
+
+namespace filer {
+
+namespace {
+
+// Hands every write on to the file and remembers one cut short. A full disk
+// or a file-size limit shows only in the count a write returns, the file's
+// error state stays clear, and stream writers (text streams, the SVG
+// generator) never look at that count.
+class ShortWriteWatch : public QIODevice
+{
+  public:
+    explicit ShortWriteWatch(QIODevice &file)
+        : m_file(file)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    bool cutShort() const { return m_cutShort; }
+
+  protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 written = m_file.write(data, size);
+        m_cutShort = m_cutShort || written != size;
+        return written;
+    }
+
+  private:
+    QIODevice &m_file;
+    bool m_cutShort = false;
+};
+
+} // namespace
+
+bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Qt 6.4's commit() also ignores a failed final flush and renames the
+    // cut-off file over the old one, so the buffer is flushed and checked
+    // while cancelling is still possible.
+    ShortWriteWatch device(file);
+    if (!write(device) || device.cutShort() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    return writeFileAtomically(path,
+                               [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+}
+
+} // namespace filer

@@ -1,0 +1,73 @@
+#include "files/lastdesign.h"
+
+#include "core/settings.h"
+#include "files/atomicwrite.h"
+#include "files/textformat.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+#include <tuple>
+
+namespace filer {
+
+namespace {
+
+const QString kDraft = QStringLiteral("#TRUE#");
+const QString kPicture = QStringLiteral("#FALSE#");
+
+// The next item as a whole number from `low` to `high`.
+std::optional<int> nextInRange(text::ItemReader &reader, int low, int high)
+{
+    const std::optional<QString> item = reader.next();
+    const std::optional<int> value = item ? text::wholeNumber(*item) : std::nullopt;
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+// Lines 2 to 5 into the settings. Each value is taken as soon as it is read,
+// so a file cut short or spoilt part-way still restores what stands before
+// the damage.
+void readViewSettings(text::ItemReader &reader)
+{
+    const QString view = reader.next().value_or(QString());
+    const bool draft = view == kDraft;
+    if (!draft && view != kPicture)
+        return;
+    settings::viewMode = draft ? ViewMode::Draft : ViewMode::Picture;
+    for (auto [setting, low, high] :
+         {std::tuple{&settings::lineWidth, 1, 3}, std::tuple{&settings::accuracy, 0, 1},
+          std::tuple{&settings::language, 0, 1}}) {
+        const std::optional<int> value = nextInRange(reader, low, high);
+        if (!value)
+            return;
+        *setting = *value;
+    }
+}
+
+} // namespace
+
+QString readLastDesignFile(const QString &programFolder)
+{
+    const QByteArray bytes = text::readHead(QDir(programFolder).filePath(kLastDesignFileName));
+    text::ItemReader reader(text::decode(bytes));
+    const QString path = reader.next().value_or(QString());
+    readViewSettings(reader);
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+}
+
+void writeLastDesignFile(const QString &programFolder)
+{
+    if (settings::currentFile.isEmpty())
+        return;
+    const QString lines =
+        text::quoted(settings::currentFile) + QStringLiteral("\r\n")
+        + (settings::viewMode == ViewMode::Draft ? kDraft : kPicture) + QStringLiteral("\r\n")
+        + QString::number(settings::lineWidth) + QStringLiteral("\r\n") + QString::number(settings::accuracy)
+        + QStringLiteral("\r\n") + QString::number(settings::language) + QStringLiteral("\r\n");
+    writeFileAtomically(QDir(programFolder).filePath(kLastDesignFileName), text::encode(lines));
+}
+
+} // namespace filer

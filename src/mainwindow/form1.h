@@ -1,0 +1,109 @@
+#pragma once
+
+#include "core/captions.h"
+#include "core/rocketparams.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class ArrowCombo;
+class PictureBox;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class Services;
+
+// The main window: seventeen fields with their captions, the nose-shape
+// drop-down, the colour swatches, the drawing surface and the menu. It lives
+// for the whole run; every command is one of its handlers and ends by
+// redrawing the design.
+class Form1 : public QMainWindow
+{
+  public:
+    // Runs the whole start-up: reads the last design, lays the window out
+    // for `services.screenSize()` and sets every caption.
+    explicit Form1(Services &services, QWidget *parent = nullptr);
+
+    PictureBox *Picture1;
+    std::array<QLineEdit *, kFieldCount> Text1;
+    std::array<QLabel *, kCaptionCount> Label1;
+    std::array<QLabel *, 4> LabelP; // nose, body, rocket name, fins
+    ArrowCombo *Combo1;
+
+    QMenu *mnuFile, *mnuFileSaveImg, *mnuEdit, *mnuView, *mnuViewLines, *mnuViewAcc, *mnuViewLang, *mnuInfo;
+    QAction *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveImgBmp, *mnuFileSaveImgJpg, *mnuFilePrint,
+        *mnuFileExit, *mnuEditCls, *mnuEditRestore, *mnuEditRecalculate, *mnuViewPic, *mnuViewDraw,
+        *mnuViewLines1, *mnuViewLines2, *mnuViewLines3, *mnuViewAcc0, *mnuViewAcc1, *mnuViewLangRus,
+        *mnuViewLangEng, *mnuInfoAbout, *mnuInfoHelp;
+    QAction *del1, *del2, *del3;
+
+    // The menu entry of a caption-table row.
+    QAction *menuAction(Menu entry) const;
+
+    // Every time the window becomes active: redraw, focus into the first field.
+    void Form_Activate();
+    void Text1_GotFocus(int index);
+    void Text1_LostFocus(int index);
+    void Combo1_Click(int index);
+    // Enter, the arrows and Escape, seen before the focused control sees them.
+    bool Form_KeyDown(int key);
+
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuViewLangRus_Click();
+    void mnuViewLangEng_Click();
+
+    // Rewrites every caption of the window for `language`; other values change nothing.
+    void applyLanguage(int language);
+    void tableToFields();
+    void fieldsToTable();
+
+    // Recomputes and redraws the design on the drawing surface and shows the results.
+    void rebuild();
+
+    // Whether the program has ended (the window closed for good).
+    bool ended() const { return m_ended; }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void createControls();
+    void createMenu();
+    void Form_Load();
+    void layoutControls();
+    void setFieldText(int index, const QString &text);
+    FieldTexts fieldTexts() const;
+    void readFieldsIntoRecord();
+    void setChangedState(bool changed);
+    void showSwatches();
+    void setCaption();
+    int ask(Message prompt, Message title, int buttons);
+    // Runs the lost-focus handling of the field being typed in, as leaving it would.
+    void commitFocusedField();
+    void focusIn(int index);
+    void focusOut(int index);
+    void saveEnding();
+    void showSavedNotice();
+    void setLanguage(int language);
+    // The question about unsaved changes on the way out; false to stay open.
+    bool confirmShutdown();
+    // Saves through the save dialog before the program ends; false to stay open.
+    bool saveForShutdown();
+    void endProgram();
+    void escape();
+
+    Services &m_services;
+    std::array<QAction *, int(Menu::Count)> m_menuActions;
+    int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
+    bool m_activated = false;
+    bool m_ending = false;
+    bool m_ended = false;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QObject;
+class QPaintDevice;
+class QWidget;
+
+// What the program needs from the window system beyond its own logic. The
+// program uses the Qt implementation; the tests answer every question from
+// a script, so that no dialog ever waits for a person.
+class Services
+{
+  public:
+    // Button sets of the message box, with their icons.
+    enum Buttons {
+        YesNoCancel = 3,             // no icon
+        YesNoCancelExclamation = 51, // 3 + exclamation
+        YesNoExclamation = 52,       // 4 + exclamation
+        YesNo = 4,                   // no icon
+        OkCritical = 16,
+        OkInformation = 64
+    };
+    // The button pressed.
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    virtual ~Services() = default;
+
+    // A prompt may hold CR LF line breaks. Closing the box counts as Cancel
+    // where there is one, else as No, else as OK.
+    virtual int messageBox(QWidget *parent, const QString &prompt, int buttons, const QString &title) = 0;
+    // The text typed, or the empty text when the user cancels.
+    virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                             const QString &proposed) = 0;
+    // The chosen full path, or the empty text when the user cancels. The
+    // filter is a Qt name filter such as "Data files (*.dat)".
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &initial) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) = 0;
+    // A page to print on, asked for only when printing; null when there is no printer.
+    virtual std::unique_ptr<QPaintDevice> printer() = 0;
+    // The folder that holds the program.
+    virtual QString programFolder() = 0;
+    virtual QSize screenSize() = 0;
+    // Calls `tick` once, `milliseconds` from now, unless `context` is gone by then.
+    virtual void singleShot(int milliseconds, QObject *context, std::function<void()> tick) = 0;
+};
+
+// Filters of the file dialogs.
+inline const char kDataFilesFilter[] = "Data files (*.dat)";

@@ -1,0 +1,43 @@
+#pragma once
+
+// Shorthands for the data-driven tables every suite uses: one line declares
+// the columns, one line adds a named row.
+//   columns<double, int, double>("value", "digits", "expected");
+//   row("halves go to even", 2.5, 0, 2.0);
+// A row's values must have the column's type exactly (2.0, not 2, for a
+// double column); a string literal fills a QString column.
+
+#include <QTest>
+
+#include <cmath>
+#include <type_traits>
+
+template <typename... T, typename... Names> void columns(Names... names)
+{
+    (QTest::addColumn<T>(names), ...);
+}
+
+// An enumerator fills an int column.
+template <typename T> decltype(auto) cell(const T &value)
+{
+    if constexpr (std::is_enum_v<T>)
+        return int(value);
+    else
+        return (value);
+}
+
+template <typename... T> void row(const char *name, const T &...values)
+{
+    (QTest::newRow(name) << ... << cell(values));
+}
+
+#define QNEAR(actual, expected, tolerance)                                                                   \
+    QVERIFY2(std::fabs((actual) - (expected)) <= (tolerance),                                                \
+             qPrintable(QStringLiteral("%1, expected %2").arg(actual).arg(expected)))
+
+// The value of column `name` in the current row, where a QFETCH line would
+// only name it: QCOMPARE(f(fetch<double>("value")), fetch<double>("expected")).
+template <typename T> const T &fetch(const char *name)
+{
+    return *static_cast<T *>(QTest::qData(name, qMetaTypeId<T>()));
+}
