@@ -1,11 +1,7 @@
 #pragma once
 
-// Shorthands for the data-driven tables every suite uses: one line declares
-// the columns, one line adds a named row.
-//   columns<double, int, double>("value", "digits", "expected");
-//   row("halves go to even", 2.5, 0, 2.0);
-// A row's values must have the column's type exactly (2.0, not 2, for a
-// double column); a string literal fills a QString column.
+// Data-driven tables in a line a row: columns<double, int>("value", "digits"); row("name", 2.5, 0);
+// a value must have its column's type exactly (2.0, not 2); a string literal fills a QString column.
 
 #include <QTest>
 

@@ -1,13 +1,9 @@
 // Faults a rocketeer would notice, and the test that catches each:
-// - a wrong coefficient or term in the Barrowman method: nose factor of any
-//   shape, fin interference, fin count, sweep, mid-chord, fin centre   barrowman
-// - a wrong piece, coefficient or centroid in the projection method: nose
-//   factors of any shape, each of the three root-chord cases, the fin
-//   planform and its centroid, the fin count                          projection
-// - a missing part not dropped (no shape, no fins, no diameter), or absurd
-//   input giving NaN or infinity instead of "no result"               both tables
-// - the margin computed against the wrong centre or diameter, shown where
-//   it cannot be computed, or the warning given at the wrong margin   margin
+// - a wrong coefficient or term in either method: a nose factor of any shape, fin interference, fin
+//   count, sweep, mid-chord, fin centre; a projection piece, its coefficient or centroid in each of
+//   the three root-chord cases; a missing part not dropped; NaN instead of "no result"      centres
+// - the margin against the wrong centre or diameter, shown where it cannot be computed, or the
+//   warning at the wrong margin                                                             margin
 
 #include "aero/sr_cp.h"
 #include "aero/stability.h"
@@ -21,8 +17,7 @@ struct Design {
     double Ln = 100, d = 40, Lb = 400, N = 3, Xb = 420, S = 50, Cr = 80, Ct = 40, Xr = 40;
 };
 
-// The worked example (cone 100, body 40 x 400, three fins at 420: span 50,
-// root 80, tip 40 swept back 40) with one change.
+// The worked example (cone 100, body 40 x 400, fins at 420: span 50, root 80, tip 40 back 40), changed.
 template <typename T> Design with(T Design::*member, T value)
 {
     Design d;

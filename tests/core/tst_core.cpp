@@ -1,16 +1,12 @@
 // Faults a rocketeer would notice, and the test that catches each:
-// - a typed text read differently than the field shows it: a comma taken as
-//   a decimal point, blanks or units breaking the number, exponents, &H/&O,
-//   a huge number turning into infinity; halves rounded up, or judged on
-//   the binary value instead of the typed digits (1.15 -> 1.1), a carry
-//   lost (9.96 -> 9.1)                                           parseLength
-// - a number written back with a comma, trailing zeros or an exponent, or
-//   not reading back to the same value; a margin not at two places  formatShown
-// - a caption cut or padded wrongly in a saved file            fitLabel
-// - a nose shape not found in the other language, or found with a different
-//   case; the drop-down listing the wrong names                  noseShapes
-// - a field converted into the wrong member of the design, or the free
-//   texts changed on the way                                     readFieldsIntoRecord
+// - a typed text read otherwise than the field shows it (a comma as a point, blanks or units breaking
+//   the number, exponents, &H/&O, a huge number as infinity); halves rounded up or judged on the
+//   binary value (1.15 -> 1.1), a carry lost (9.96 -> 9.1)                           parseLength
+// - a number written back with a comma, trailing zeros or an exponent, not reading back;
+//   a margin not at two places                                                      formatShown
+// - a caption cut or padded wrongly in a saved file                                 fitLabel
+// - a shape not found in the other language or found in another case; wrong list   noseShapes
+// - a field converted into the wrong member, or a free text changed                 readFieldsIntoRecord
 
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
@@ -25,10 +21,7 @@ class TestCore : public QObject
     void parseLength_data()
     {
         columns<QString, int, double>("text", "digits", "expected");
-        row("plain", "420", 0, 420.0);
         row("1.15: the typed half goes to even", "1.15", 1, 1.2);
-        row("1.25", "1.25", 1, 1.2);
-        row("0.15", "0.15", 1, 0.2);
         row("2.675 at two places", "2.675", 2, 2.68);
         row("2.5", "2.5", 0, 2.0);
         row("3.5", "3.5", 0, 4.0);
@@ -37,20 +30,16 @@ class TestCore : public QObject
         row("carry through nines", "9.96", 1, 10.0);
         row("up from below the first place", "0.6", 0, 1.0);
         row("0.05 to even zero", "0.05", 1, 0.0);
-        row("0.051", "0.051", 1, 0.1);
-        row("huge is already whole", "1.5e300", 0, 1.5e300);
         row("comma ends the number", "12,5", 1, 12.0);
         row("unit and leading blanks", "   7.25mm", 2, 7.25);
         row("letters only", "abc", 1, 0.0);
-        row("empty", "", 0, 0.0);
         row("blanks, tabs and line feeds inside", "1 2\t3\n4", 0, 1234.0);
         row("sign apart from the digits", " - 2 5", 0, -25.0);
         row("plus sign", "+25", 0, 25.0);
         row("two signs", "--5", 0, 0.0);
         row("leading point", ".5", 1, 0.5);
         row("second point ends", "1.2.3", 1, 1.2);
-        row("exponent E", "1.5E2", 0, 150.0);
-        row("exponent e negative", "25e-1", 1, 2.5);
+        row("exponent E with a sign", "15E-1", 1, 1.5);
         row("exponent D", "2D3", 0, 2000.0);
         row("exponent letter without digits", "3e-x", 0, 3.0);
         row("hexadecimal", "&h1a", 0, 26.0);
@@ -59,7 +48,6 @@ class TestCore : public QObject
         row("Cyrillic ends the number", "12мм", 0, 12.0);
         row("largest double", "1.7976931348623157e308", 1, 1.7976931348623157e308);
         row("beyond the double range", "1e400", 0, 0.0);
-        row("runaway exponent", "1e99999999999999999999", 0, 0.0);
         row("huge hexadecimal", QStringLiteral("&H") + QString(300, u'F'), 0, 0.0);
     }
 
@@ -90,8 +78,8 @@ class TestCore : public QObject
         const QString &expected = fetch<QString>("expected");
         QCOMPARE(::formatShown(value), expected);
         QCOMPARE(readLeadingNumber(expected), value == 0 ? 0.0 : value);
-        QCOMPARE(formatMargin(std::nullopt), QString());
-        QCOMPARE(formatMargin(0.996) + u' ' + formatMargin(2.0 / 3.0), QStringLiteral("1 0.67"));
+        QCOMPARE(formatMargin(std::nullopt) + u'|' + formatMargin(0.996) + u'|' + formatMargin(2.0 / 3.0),
+                 QStringLiteral("|1|0.67"));
     }
 
     void fitLabel_data()

@@ -1,7 +1,6 @@
 #pragma once
 
-// The window-system services for the window tests: every question is
-// answered from a script the test writes beforehand, and recorded.
+// The window-system services of the window tests: every question answered from a script, and recorded.
 
 #include "mainwindow/services.h"
 
@@ -15,16 +14,10 @@
 class ScriptedServices : public Services
 {
   public:
-    struct Question {
-        QString prompt;
-        int buttons;
-        QString title;
-    };
-
     QList<int> answers;    // to message boxes, in order; none left: Cancel
     QStringList fileNames; // chosen in file dialogs, in order; empty or none left: cancelled
     QStringList inputs;    // typed into input boxes, in order; none left: cancelled
-    QList<Question> asked; // every message box shown
+    QStringList asked;     // every message box shown: "title: prompt [buttons]"
     QStringList dialogs;   // "open <initial name>" or "save <initial name>"
     QList<int> timers;     // intervals of the timers started
     QStringList notices;   // texts of the windows the timers closed
@@ -33,7 +26,7 @@ class ScriptedServices : public Services
 
     int messageBox(QWidget *, const QString &prompt, int buttons, const QString &title) override
     {
-        asked.append({prompt, buttons, title});
+        asked.append(QStringLiteral("%1: %2 [%3]").arg(title, prompt).arg(buttons));
         return answers.isEmpty() ? Cancel : answers.takeFirst();
     }
     QString inputBox(QWidget *, const QString &, const QString &, const QString &) override
