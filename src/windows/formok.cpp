@@ -29,9 +29,7 @@ FormOk::FormOk(StartTimer startTimer, int language, QWidget *parent)
 void FormOk::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    Label1->setText(m_language == 0   ? message(Message::Saved, 0)
-                    : m_language == 1 ? message(Message::Saved, 1)
-                                      : QString());
+    Label1->setText(message(Message::Saved, m_language)); // empty for a language of neither table
     if (!m_timerEnabled) {
         m_timerEnabled = true;
         m_startTimer(kTimer1Interval, this, [this] { Timer1_Timer(); });
