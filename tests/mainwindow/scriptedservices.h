@@ -16,7 +16,6 @@ class ScriptedServices : public Services
   public:
     QList<int> answers;    // to message boxes, in order; none left: Cancel
     QStringList fileNames; // chosen in file dialogs, in order; empty or none left: cancelled
-    QStringList inputs;    // typed into input boxes, in order; none left: cancelled
     QStringList asked;     // every message box shown: "title: prompt [buttons]"
     QStringList dialogs;   // "open <initial name>" or "save <initial name>"
     QList<int> timers;     // intervals of the timers started
@@ -29,10 +28,7 @@ class ScriptedServices : public Services
         asked.append(QStringLiteral("%1: %2 [%3]").arg(title, prompt).arg(buttons));
         return answers.isEmpty() ? Cancel : answers.takeFirst();
     }
-    QString inputBox(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return inputs.isEmpty() ? QString() : inputs.takeFirst();
-    }
+    QString inputBox(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(QWidget *, const QString &, const QString &initial) override
     {
         return chosen(QStringLiteral("open "), initial);
