@@ -584,10 +584,9 @@ void Form1::mnuFileOpen_Click()
     filer::readParameterFile(path);
     tableToFields();
     readFieldsIntoRecord();
-    settings::changed = false;
+    setChangedState(false);
     setCaption();
     rebuild();
-    setChangedState(false);
     showSwatches();
 }
 
