@@ -1,10 +1,10 @@
 // How long one rebuild of the window's drawing surface takes: it runs on
 // every accepted edit, so it must feel instant.
 
-#include "core/settings.h"
+#include "drawing/drawstyle.h"
 #include "drawing/hostiledesign.h"
 #include "drawing/picturesurface.h"
-#include "files/parameterfile.h"
+#include "files/designloader.h"
 
 #include <QGuiApplication>
 
@@ -12,46 +12,39 @@
 
 namespace {
 
-void loadDefaultDesign(ViewMode view)
-{
-    settings::reset();
-    filer::readParameterFile(QStringLiteral(DEFAULT_DESIGN));
-    readFieldsIntoRecord(tableValues(settings::fieldTable), settings::rocket, settings::accuracy);
-    settings::viewMode = view;
-}
-
-void runRebuild(benchmark::State &state)
+void runRebuild(benchmark::State &state, const RocketParams &design, const DrawStyle &style)
 {
     PictureSurface surface(PictureSurface::sizeForHeight(1000));
     for (auto _ : state) {
-        surface.rebuild();
+        benchmark::DoNotOptimize(surface.rebuild(design, style));
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
 
+void rebuildDefault(benchmark::State &state, ViewMode view)
+{
+    const LoadedDesign loaded = loadDesign(QStringLiteral(DEFAULT_DESIGN), 0).value();
+    runRebuild(state, loaded.design, {loaded.colours, {view}});
+}
+
 void BM_RebuildDefaultPicture(benchmark::State &state)
 {
-    loadDefaultDesign(ViewMode::Picture);
-    runRebuild(state);
+    rebuildDefault(state, ViewMode::Picture);
 }
 
 void BM_RebuildDefaultDraft(benchmark::State &state)
 {
-    loadDefaultDesign(ViewMode::Draft);
-    runRebuild(state);
+    rebuildDefault(state, ViewMode::Draft);
 }
 
 void BM_RebuildHostilePicture(benchmark::State &state)
 {
-    loadHostileDesign();
-    runRebuild(state);
+    runRebuild(state, hostileDesign(), {});
 }
 
 void BM_RebuildHostileDraft(benchmark::State &state)
 {
-    loadHostileDesign();
-    settings::viewMode = ViewMode::Draft;
-    runRebuild(state);
+    runRebuild(state, hostileDesign(), {{}, {ViewMode::Draft}});
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
 // Data-driven tables in a line a row: columns<double, int>("value", "digits"); row("name", 2.5, 0);
-// a value must have its column's type exactly (2.0, not 2); a string literal fills a QString column.
+// a value must have its column's type exactly (2.0, not 2); a string literal fills a QString
+// column.
 
 #include <QTest>
 
@@ -27,13 +28,6 @@ template <typename... T> void row(const char *name, const T &...values)
     (QTest::newRow(name) << ... << cell(values));
 }
 
-#define QNEAR(actual, expected, tolerance)                                                                   \
-    QVERIFY2(std::fabs((actual) - (expected)) <= (tolerance),                                                \
+#define QNEAR(actual, expected, tolerance)                                                         \
+    QVERIFY2(std::fabs((actual) - (expected)) <= (tolerance),                                      \
              qPrintable(QStringLiteral("%1, expected %2").arg(actual).arg(expected)))
-
-// The value of column `name` in the current row, where a QFETCH line would
-// only name it: QCOMPARE(f(fetch<double>("value")), fetch<double>("expected")).
-template <typename T> const T &fetch(const char *name)
-{
-    return *static_cast<T *>(QTest::qData(name, qMetaTypeId<T>()));
-}

@@ -1,11 +1,8 @@
 #include "cli/calccommand.h"
 
-#include "aero/sr_cp.h"
-#include "aero/stability.h"
 #include "cli/usage.h"
 #include "core/numbers.h"
-#include "core/settings.h"
-#include "drawing/drawscale.h"
+#include "drawing/evaluation.h"
 #include "files/designloader.h"
 
 #include <QJsonDocument>
@@ -13,41 +10,12 @@
 
 namespace {
 
-struct CalcResult {
-    double bcpPosition = 0;
-    std::optional<double> bcpStability;
-    QString warning;
-    double cpcPosition = 0;
-    std::optional<double> cpcStability;
-    double drawScale = 0;
-};
-
-// What the window computes for a freshly loaded design, without drawing it.
-CalcResult calculateLoadedDesign()
-{
-    const RocketParams &r = settings::rocket;
-
-    CalcResult result;
-    result.drawScale = computeDrawScale(r.noseLength, r.bodyDiameter, r.bodyLength, r.finPosition, r.finSpan,
-                                        r.rootChord, r.tipChord, r.tipOffset, 1000.0);
-    result.bcpPosition = SR_CP::computeBarrowmanCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength,
-                                                   r.finCount, r.finPosition, r.finSpan, r.rootChord,
-                                                   r.tipChord, r.tipOffset, settings::accuracy);
-    result.bcpStability = stabilityMargin(result.bcpPosition, r.cgPosition, r.bodyDiameter);
-    result.warning = stabilityWarning(result.bcpStability);
-    result.cpcPosition = SR_CP::computeProjectionCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength,
-                                                    r.finCount, r.finPosition, r.finSpan, r.rootChord,
-                                                    r.tipChord, r.tipOffset, settings::accuracy);
-    result.cpcStability = stabilityMargin(result.cpcPosition, r.cgPosition, r.bodyDiameter);
-    return result;
-}
-
 QJsonValue jsonMargin(std::optional<double> margin)
 {
     return margin ? QJsonValue(*margin) : QJsonValue(QJsonValue::Null);
 }
 
-QString jsonLine(const QString &file, const CalcResult &r)
+QString jsonLine(const QString &file, const Evaluation &r)
 {
     // QJsonDocument writes doubles in their shortest round-trip form.
     QJsonObject object{
@@ -68,7 +36,7 @@ QString marginText(std::optional<double> margin)
     return margin ? formatMargin(margin) + QStringLiteral(" diameters") : QStringLiteral("not computable");
 }
 
-void printReadable(QTextStream &out, const QString &file, const CalcResult &r)
+void printReadable(QTextStream &out, const QString &file, const Evaluation &r)
 {
     out << file << '\n'
         << "  Barrowman CP:    " << formatShown(r.bcpPosition) << " mm, margin " << marginText(r.bcpStability)
@@ -115,12 +83,13 @@ int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
 
     int status = 0;
     for (const QString &file : files) {
-        if (!loadDesign(file, accuracy)) {
+        const std::optional<LoadedDesign> loaded = loadDesign(file, accuracy);
+        if (!loaded) {
             err << "calc: cannot read " << file << '\n';
             status = 1;
             continue;
         }
-        const CalcResult result = calculateLoadedDesign();
+        const Evaluation result = evaluateDesign(loaded->design, accuracy);
         if (json)
             out << jsonLine(file, result) << '\n';
         else

@@ -1,9 +1,9 @@
 #include "cli/rendercommand.h"
 
 #include "cli/usage.h"
-#include "core/settings.h"
 #include "drawing/builder.h"
 #include "drawing/canvas.h"
+#include "drawing/drawstyle.h"
 #include "drawing/picturesurface.h"
 #include "files/atomicwrite.h"
 #include "files/designloader.h"
@@ -23,31 +23,29 @@ constexpr int kPageDpi = 300;
 struct RenderOptions {
     QString input;
     QString output;
-    ViewMode view = ViewMode::Picture;
-    int language = 0;
-    int lineWidth = 1;
-    int accuracy = 0;
+    ViewSettings view;
     int height = 1200;
 };
 
 // Draws the page the way the printer gets it; a design that cannot be drawn
 // shows the start hints, as the window would.
-void drawPage(Canvas &canvas)
+void drawPage(Canvas &canvas, const RocketParams &design, const DrawStyle &style)
 {
-    if (!builder::rebuild(canvas)) {
+    if (!builder::rebuild(canvas, design, style).drawable()) {
         builder::drawStartHints(canvas);
         canvas.endDocument();
     }
 }
 
-bool writePicture(const RenderOptions &options, const QByteArray &format, QIODevice &file)
+bool writePicture(const RocketParams &design, const DrawStyle &style, int height, const QByteArray &format,
+                  QIODevice &file)
 {
-    PictureSurface surface(PictureSurface::sizeForHeight(options.height));
-    surface.rebuild();
+    PictureSurface surface(PictureSurface::sizeForHeight(height));
+    surface.rebuild(design, style);
     return surface.image().save(&file, format.constData(), format == "jpg" ? 90 : -1);
 }
 
-bool writeSvg(QIODevice &file)
+bool writeSvg(const RocketParams &design, const DrawStyle &style, QIODevice &file)
 {
     const QSize page = QPageSize(QPageSize::A4).sizePixels(kPageDpi);
     QSvgGenerator generator;
@@ -55,23 +53,23 @@ bool writeSvg(QIODevice &file)
     generator.setSize(page);
     generator.setViewBox(QRect(QPoint(0, 0), page));
     generator.setResolution(kPageDpi);
-    generator.setTitle(settings::rocket.rocketName);
+    generator.setTitle(design.rocketName);
     Canvas canvas(&generator, Canvas::Kind::Printer);
-    drawPage(canvas);
+    drawPage(canvas, design, style);
     return true;
 }
 
-bool writePdf(QIODevice &file)
+bool writePdf(const RocketParams &design, const DrawStyle &style, QIODevice &file)
 {
     QPdfWriter writer(&file);
     writer.setResolution(kPageDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(settings::rocket.rocketName);
+    writer.setTitle(design.rocketName);
     writer.setCreator(QStringLiteral("Quentarolith"));
     Canvas canvas(&writer, Canvas::Kind::Printer);
     if (!canvas.isActive())
         return false;
-    drawPage(canvas);
+    drawPage(canvas, design, style);
     return true;
 }
 
@@ -95,19 +93,19 @@ bool parseOptions(const QStringList &args, RenderOptions &options, QTextStream &
         } else if (arg == QLatin1String("--view")) {
             if (value != QLatin1String("picture") && value != QLatin1String("draft"))
                 return fail(QStringLiteral("--view takes picture or draft"));
-            options.view = value == QLatin1String("draft") ? ViewMode::Draft : ViewMode::Picture;
+            options.view.viewMode = value == QLatin1String("draft") ? ViewMode::Draft : ViewMode::Picture;
         } else if (arg == QLatin1String("--lang")) {
             if (value != QLatin1String("ru") && value != QLatin1String("en"))
                 return fail(QStringLiteral("--lang takes ru or en"));
-            options.language = value == QLatin1String("en") ? 1 : 0;
+            options.view.language = value == QLatin1String("en") ? Language::English : Language::Russian;
         } else if (arg == QLatin1String("--lines")) {
             if (value != QLatin1String("1") && value != QLatin1String("2") && value != QLatin1String("3"))
                 return fail(QStringLiteral("--lines takes 1, 2 or 3"));
-            options.lineWidth = value.toInt();
+            options.view.lineWidth = value.toInt();
         } else if (arg == QLatin1String("--accuracy")) {
             if (value != QLatin1String("0") && value != QLatin1String("1"))
                 return fail(QStringLiteral("--accuracy takes 0 or 1"));
-            options.accuracy = value.toInt();
+            options.view.accuracy = value.toInt();
         } else if (arg == QLatin1String("--height")) {
             bool ok = false;
             options.height = value.toInt(&ok);
@@ -144,19 +142,20 @@ int runRender(const QStringList &args, QTextStream &err)
         return 2;
     }
 
-    if (!loadDesign(options.input, options.accuracy)) {
+    const std::optional<LoadedDesign> loaded = loadDesign(options.input, options.view.accuracy);
+    if (!loaded) {
         err << "render: cannot read " << options.input << '\n';
         return 1;
     }
-    settings::viewMode = options.view;
-    settings::language = options.language;
-    settings::lineWidth = options.lineWidth;
+    const RocketParams &design = loaded->design;
+    const DrawStyle style{loaded->colours, options.view};
 
     // All or nothing: a full disk or a file-size limit leaves the old file.
     const bool written = filer::writeFileAtomically(options.output, [&](QIODevice &file) {
         if (bitmap)
-            return writePicture(options, format == "jpeg" ? QByteArray("jpg") : format, file);
-        return format == "svg" ? writeSvg(file) : writePdf(file);
+            return writePicture(design, style, options.height, format == "jpeg" ? QByteArray("jpg") : format,
+                                file);
+        return format == "svg" ? writeSvg(design, style, file) : writePdf(design, style, file);
     });
     if (!written) {
         err << "render: cannot write " << options.output << '\n';

@@ -35,40 +35,6 @@ constexpr CaptionRow kCaptions[kCaptionCount] = {
     {u"ЦЕНТР ДАВЛЕНИЯ ПО МАП *", u"MAP CENTER OF PRESSURE *"},
 };
 
-// The language submenu is always named in the other language, so that a
-// user who cannot read the current one still finds it.
-constexpr CaptionRow kMenuCaptions[int(Menu::Count)] = {
-    {u"Файл", u"File"},
-    {u"открыть", u"open"},
-    {u"сохранить", u"save"},
-    {u"сохранить как", u"save as"},
-    {u"сохранить рисунок", u"save picture"},
-    {u"bmp", u"bmp"},
-    {u"jpg", u"jpg"},
-    {u"печать", u"print"},
-    {u"выйти", u"exit"},
-    {u"Правка", u"Edit"},
-    {u"очистить", u"clean"},
-    {u"восстановить", u"restore"},
-    {u"пересчитать", u"recalculate"},
-    {u"Вид", u"View"},
-    {u"рисунок", u"picture"},
-    {u"чертеж", u"draft"},
-    {u"линии", u"lines"},
-    {u"1px", u"1px"},
-    {u"2px", u"2px"},
-    {u"3px", u"3px"},
-    {u"точность", u"accuracy"},
-    {u"1 мм", u"1 mm"},
-    {u"0.1 мм", u"0.1 mm"},
-    {u"language", u"язык"},
-    {u"Русский", u"Русский"},
-    {u"English", u"English"},
-    {u"Справка", u"Information"},
-    {u"о программе", u"about programm"},
-    {u"помощь", u"help"},
-};
-
 constexpr CaptionRow kMessages[int(Message::Count)] = {
     {u"Сохранить изменения?", u"Save changes?"},
     {u"Данные были изменены", u"Changed parameters"},
@@ -79,25 +45,16 @@ constexpr CaptionRow kMessages[int(Message::Count)] = {
     {u"Сохранено", u"Saved"},
 };
 
-QString pick(const CaptionRow &row, int language)
+QString pick(const CaptionRow &row, Language language)
 {
-    if (language != 0 && language != 1)
-        return QString();
-    return QString::fromUtf16(language == 0 ? row.russian : row.english);
+    return QString::fromUtf16(language == Language::English ? row.english : row.russian);
 }
 
 } // namespace
 
-QString menuCaption(Menu entry, int language)
+QString message(Message id, Language language)
 {
-    const int i = int(entry);
-    return i >= 0 && i < int(Menu::Count) ? pick(kMenuCaptions[i], language) : QString();
-}
-
-QString message(Message id, int language)
-{
-    const int i = int(id);
-    return i >= 0 && i < int(Message::Count) ? pick(kMessages[i], language) : QString();
+    return pick(kMessages[int(id)], language);
 }
 
 QString windowCaption(const QString &currentFile)
@@ -105,7 +62,7 @@ QString windowCaption(const QString &currentFile)
     return QStringLiteral("Quentarolith          ") + currentFile;
 }
 
-QString caption(int index, int language)
+QString caption(int index, Language language)
 {
     return index >= 0 && index < kCaptionCount ? pick(kCaptions[index], language) : QString();
 }

@@ -16,3 +16,11 @@ FieldTexts tableValues(const FieldTable &table)
         texts[i] = table[i].value;
     return texts;
 }
+
+QString singleLine(QString text)
+{
+    for (QChar &c : text)
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
+    return text;
+}

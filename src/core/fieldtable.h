@@ -21,5 +21,10 @@ constexpr int kLabelWidth = 30;
 // characters, so a character outside the basic plane is never split.
 QString fitLabel(const QString &caption);
 
-// The values of the table as field texts, and back.
+// The values of the table as field texts.
 FieldTexts tableValues(const FieldTable &table);
+
+// The text with every carriage return and line feed turned into a blank. A
+// field holds one line: a line break inside a value would end its line in
+// a parameter file and shift every later item by one.
+QString singleLine(QString text);

@@ -29,28 +29,18 @@ NoseShape lookupNoseShape(const QString &name)
     return info ? info->shape : NoseShape::None;
 }
 
-QString noseShapeNameIn(const QString &name, int language)
-{
-    const NoseShapeInfo *info = findNoseShape(name);
-    if (!info || (language != 0 && language != 1))
-        return name;
-    return language == 0 ? info->russianName : info->englishName;
-}
-
-QString translateNoseShape(const QString &name)
+QString noseShapeNameIn(const QString &name, Language language)
 {
     const NoseShapeInfo *info = findNoseShape(name);
     if (!info)
         return name;
-    return name == info->russianName ? info->englishName : info->russianName;
+    return language == Language::English ? info->englishName : info->russianName;
 }
 
-QStringList noseShapeEntries(int language)
+QStringList noseShapeEntries(Language language)
 {
-    if (language != 0 && language != 1)
-        return {};
     QStringList entries{QString()};
     for (const NoseShapeInfo &info : noseShapes())
-        entries += language == 1 ? info.englishName : info.russianName;
+        entries += language == Language::English ? info.englishName : info.russianName;
     return entries;
 }

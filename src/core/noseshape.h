@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,13 +27,10 @@ const NoseShapeInfo *findNoseShape(const QString &name);
 
 NoseShape lookupNoseShape(const QString &name);
 
-// The name of the same shape in `language` (0 Russian, 1 English); a text
-// that is no shape name, or a language that is neither, comes back unchanged.
-QString noseShapeNameIn(const QString &name, int language);
-
-// The name of the same shape in the other language, or the text unchanged.
-QString translateNoseShape(const QString &name);
+// The name of the same shape in `language`; a text that is no shape name
+// comes back unchanged.
+QString noseShapeNameIn(const QString &name, Language language);
 
 // The entries of the nose drop-down in `language`: an empty entry, then the
-// four shapes. A language that is neither 0 nor 1 has no entries at all.
-QStringList noseShapeEntries(int language);
+// four shapes.
+QStringList noseShapeEntries(Language language);

@@ -1,11 +1,12 @@
 #include "drawing/builder.h"
 
-#include "aero/sr_cp.h"
-#include "aero/stability.h"
-#include "core/numbers.h"
-#include "core/settings.h"
 #include "drawing/canvas.h"
+#include "drawing/draft.h"
 #include "drawing/drawscale.h"
+#include "drawing/drawstyle.h"
+#include "drawing/markers.h"
+#include "drawing/noseform.h"
+#include "drawing/outline.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -34,27 +35,6 @@ QColor buttonFace()
 
 } // namespace
 
-QColor toColour(const RgbColour &colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-QString labelNumber(double value, bool signBlank)
-{
-    QString text = QString::number(value, 'g', 15).toUpper();
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    if (signBlank && !text.startsWith(u'-'))
-        text.prepend(u' ');
-    return text;
-}
-
-std::array<QString, 4> outputFieldTexts(const RocketParams &record, int accuracy)
-{
-    return {formatShown(roundHalfEven(record.bcpPosition, accuracy)), formatMargin(record.bcpStability),
-            formatShown(roundHalfEven(record.cpcPosition, accuracy)), formatMargin(record.cpcStability)};
-}
-
 void drawStartHints(Canvas &canvas)
 {
     canvas.setBackgroundColour(buttonFace());
@@ -67,62 +47,52 @@ void drawStartHints(Canvas &canvas)
     }
 }
 
-bool rebuild(Canvas &canvas)
+Evaluation rebuild(Canvas &canvas, const RocketParams &r, const DrawStyle &style)
 {
-    using namespace settings;
-    RocketParams &r = rocket;
+    using namespace sheet;
     canvas.setUserScale(0, 0, canvasWidth, canvasHeight);
 
-    const double scale = computeDrawScale(r.noseLength, r.bodyDiameter, r.bodyLength, r.finPosition,
-                                          r.finSpan, r.rootChord, r.tipChord, r.tipOffset, 1000.0);
-    if (scale <= 0) {
+    const Evaluation result = evaluateDesign(r, style.view.accuracy);
+    const double scale = result.drawScale;
+    if (!result.drawable()) {
         // Nothing to draw: the window shows how to begin, a printer gets nothing.
         if (canvas.isPicture())
             drawStartHints(canvas);
-        return false;
+        return result;
     }
 
-    const bool draft = viewMode == ViewMode::Draft;
+    const bool draft = !style.picture();
     int outlineWidth = 1;
     if (canvas.isPicture()) {
         canvas.setBackgroundColour(draft ? QColor(Qt::white) : kPictureBackground);
         canvas.clear();
     }
     if (draft) {
+        const int lineWidth = style.view.lineWidth;
         outlineWidth = canvas.isPicture() ? lineWidth : kPrinterLineFactor * lineWidth;
-        drawDraftDimensions(canvas);
+        drawDraftDimensions(canvas, r, style.view.accuracy, axisX, noseTipY, scale);
     }
 
     canvas.setLineWidth(1);
     canvas.setLineStyle(Canvas::DashDot);
-    canvas.line(axisX, noseTipY, axisX, noseTipY + 1000.0, kAxisGrey);
+    canvas.line(axisX, noseTipY, axisX, noseTipY + referenceLength, kAxisGrey);
     canvas.setLineStyle(Canvas::Solid);
     canvas.setLineWidth(outlineWidth);
 
-    NoseForm::drawNose(canvas, r.noseShape, r.noseLength, r.bodyDiameter, axisX, noseTipY, scale);
-    drawBody(canvas, r.noseLength, r.bodyDiameter, r.bodyLength, axisX, noseTipY, scale);
-    drawFins(canvas, r.bodyDiameter, r.finPosition, r.finSpan, r.rootChord, r.tipChord, r.tipOffset, axisX,
-             noseTipY, scale);
-    drawCgMarker(canvas, r.cgPosition, axisX, noseTipY, scale);
+    NoseForm::drawNose(canvas, style, r.noseShape, r.noseLength, r.bodyDiameter, axisX, noseTipY, scale);
+    drawBody(canvas, style, r.rocketName, r.noseLength, r.bodyDiameter, r.bodyLength, axisX, noseTipY, scale);
+    drawFins(canvas, style, r.finCount, r.bodyDiameter, r.finPosition, r.finSpan, r.rootChord, r.tipChord,
+             r.tipOffset, axisX, noseTipY, scale);
+    drawCgMarker(canvas, style, r.cgPosition, r.bodyDiameter, axisX, noseTipY, scale);
 
-    r.bcpPosition =
-        SR_CP::computeBarrowmanCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength, r.finCount,
-                                  r.finPosition, r.finSpan, r.rootChord, r.tipChord, r.tipOffset, accuracy);
-    drawBcpMarker(canvas, r.bcpPosition, axisX, noseTipY, scale);
-    r.bcpStability = stabilityMargin(r.bcpPosition, r.cgPosition, r.bodyDiameter);
-    const QString warning = stabilityWarning(r.bcpStability);
-    if (!warning.isEmpty()) {
+    drawBcpMarker(canvas, style, result.bcpPosition, r.cgPosition, r.bodyDiameter, axisX, noseTipY, scale);
+    if (!result.warning.isEmpty()) {
         canvas.setTextColour(kWarningRed);
-        canvas.setCurrentX(canvas.scaleWidth() / 2 - canvas.textWidth(warning) / 2);
+        canvas.setCurrentX(canvas.scaleWidth() / 2 - canvas.textWidth(result.warning) / 2);
         canvas.setCurrentY(canvas.scaleHeight() - canvas.textHeight(QStringLiteral("L")));
-        canvas.print(warning);
+        canvas.print(result.warning);
     }
-
-    r.cpcPosition =
-        SR_CP::computeProjectionCp(r.noseShape, r.noseLength, r.bodyDiameter, r.bodyLength, r.finCount,
-                                   r.finPosition, r.finSpan, r.rootChord, r.tipChord, r.tipOffset, accuracy);
-    drawCpcMarker(canvas, r.cpcPosition, axisX, noseTipY, scale);
-    r.cpcStability = stabilityMargin(r.cpcPosition, r.cgPosition, r.bodyDiameter);
+    drawCpcMarker(canvas, style, result.cpcPosition, r.bodyDiameter, axisX, noseTipY, scale);
 
     if (!r.inscription.isEmpty()) {
         // The two plus signs only keep a margin on the right; they are not printed.
@@ -134,7 +104,7 @@ bool rebuild(Canvas &canvas)
 
     if (!canvas.isPicture())
         canvas.endDocument();
-    return true;
+    return result;
 }
 
 } // namespace builder

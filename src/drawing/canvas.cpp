@@ -293,6 +293,17 @@ void Canvas::fontChanged()
     m_drawFont.reset();
 }
 
+void Canvas::restore(const State &state)
+{
+    m_textColour = state.textColour;
+    m_fillStyle = state.fillStyle;
+    m_fillColour = state.fillColour;
+    if (m_font != state.font) {
+        m_font = state.font;
+        fontChanged();
+    }
+}
+
 void Canvas::endDocument()
 {
     if (m_kind == Kind::Printer && m_painter.isActive())

@@ -97,6 +97,17 @@ class Canvas
     // On a printer, finishes the page and the job; nothing on a picture.
     void endDocument();
 
+    // The graphic state a drawing routine may change for its own drawing and
+    // must hand back: font, text colour, fill style and fill colour.
+    struct State {
+        QFont font;
+        QColor textColour;
+        int fillStyle;
+        QColor fillColour;
+    };
+    State state() const { return {m_font, m_textColour, m_fillStyle, m_fillColour}; }
+    void restore(const State &state);
+
     // Device pixels per user unit, across and down.
     double pixelsPerUnitX() const { return m_toDevice.m11(); }
     double pixelsPerUnitY() const { return m_toDevice.m22(); }
@@ -128,4 +139,23 @@ class Canvas
     // names a font a viewer can find; made when text is next drawn.
     std::optional<QFont> m_drawFont;
     double m_cursorX = 0, m_cursorY = 0;
+};
+
+// Keeps the canvas's font, text colour and fill from its making and puts
+// them back when it goes, however the routine that holds it ends.
+class CanvasStateGuard
+{
+  public:
+    explicit CanvasStateGuard(Canvas &canvas)
+        : m_canvas(canvas)
+        , m_saved(canvas.state())
+    {
+    }
+    ~CanvasStateGuard() { m_canvas.restore(m_saved); }
+    CanvasStateGuard(const CanvasStateGuard &) = delete;
+    CanvasStateGuard &operator=(const CanvasStateGuard &) = delete;
+
+  private:
+    Canvas &m_canvas;
+    const Canvas::State m_saved;
 };

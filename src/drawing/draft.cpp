@@ -1,8 +1,10 @@
+#include "drawing/draft.h"
+
 #include "core/numbers.h"
-#include "core/settings.h"
-#include "drawing/builder.h"
+#include "core/rocketparams.h"
 #include "drawing/canvas.h"
 #include "drawing/drawscale.h"
+#include "drawing/drawstyle.h"
 
 #include <cmath>
 
@@ -16,23 +18,17 @@ const QColor kDimensionGrey(210, 210, 210);
 
 void drawDimensionTick(Canvas &canvas, double x, double y, const QColor &colour)
 {
-    // A short 45° stroke, the same size at any drawing scale.
     canvas.line(x - 6, y + 6, x + 6, y - 6, colour);
 }
 
-void drawDraftDimensions(Canvas &canvas)
+void drawDraftDimensions(Canvas &canvas, const RocketParams &r, int accuracy, double axisX, double noseTipY,
+                         double scale)
 {
-    const RocketParams &r = settings::rocket;
-    if (r.bodyDiameter < 0
-        || (r.noseLength <= 0 && r.bodyLength <= 0 && (r.rootChord == 0 || r.finSpan == 0)))
+    if (!(scale > 0))
         return;
-    const double s = computeDrawScale(r.noseLength, r.bodyDiameter, r.bodyLength, r.finPosition, r.finSpan,
-                                      r.rootChord, r.tipChord, r.tipOffset, 1000.0);
-    if (s <= 0)
-        return;
-
-    const double X0 = settings::axisX;
-    const double Y0 = settings::noseTipY;
+    const double s = scale;
+    const double X0 = axisX;
+    const double Y0 = noseTipY;
     const double sheetWidth = canvas.scaleWidth();
     const double sheetHeight = canvas.scaleHeight();
 
@@ -46,7 +42,7 @@ void drawDraftDimensions(Canvas &canvas)
     const double Yr = Yf + r.rootChord * s;
     const double Yt1 = Yf + r.tipOffset * s;
     const double Yt2 = Yt1 + r.tipChord * s;
-    const double Yend = Y0 + 1000;
+    const double Yend = Y0 + sheet::referenceLength;
 
     // Dimension columns, counted from the rocket outwards.
     auto right = [&](int i) { return Xr1 + i * (sheetWidth - Xr1) / 5; };
@@ -90,9 +86,9 @@ void drawDraftDimensions(Canvas &canvas)
 
     if (r.noseLength > 0)
         vertical(right(2), Y0, Yn, r.noseLength);
-    const double overall = 1000 / s;
+    const double overall = sheet::referenceLength / s;
     if (std::trunc(overall) > 0)
-        vertical(right(3), Y0, Yend, roundHalfEven(overall, settings::accuracy));
+        vertical(right(3), Y0, Yend, roundHalfEven(overall, accuracy));
     if (r.bodyLength > 0)
         vertical(right(2), Yn, Yb, r.bodyLength);
 

@@ -1,7 +1,6 @@
 #include "drawing/drawscale.h"
 
 #include "core/numbers.h"
-#include "core/settings.h"
 
 #include <cmath>
 
@@ -11,10 +10,8 @@ double computeDrawScale(double noseLength, double bodyDiameter, double bodyLengt
 {
     if (bodyDiameter < 0)
         return 0;
-    if (noseLength <= 0 && bodyLength <= 0 && !(rootChord > 0 && finSpan > 0)) {
-        settings::drawScale = 0;
+    if (noseLength <= 0 && bodyLength <= 0 && !(rootChord > 0 && finSpan > 0))
         return 0;
-    }
 
     const double bodyTail = noseLength + bodyLength;
     const double rootTail = finPosition + rootChord;
@@ -28,9 +25,6 @@ double computeDrawScale(double noseLength, double bodyDiameter, double bodyLengt
     else
         longest = tipTail;
 
-    double scale = longest > 0 ? referenceLength / longest : 0;
-    if (!std::isfinite(scale))
-        scale = 0;
-    settings::drawScale = scale;
-    return scale;
+    const double scale = longest > 0 ? referenceLength / longest : 0;
+    return std::isfinite(scale) ? scale : 0;
 }

@@ -1,6 +1,7 @@
-#include "core/settings.h"
-#include "drawing/builder.h"
+#include "drawing/noseform.h"
+
 #include "drawing/canvas.h"
+#include "drawing/drawstyle.h"
 
 #include <cmath>
 
@@ -29,8 +30,8 @@ double noseHalfWidth(NoseShape shape, double t, double L, double D)
     return 0;
 }
 
-void drawNose(Canvas &canvas, const QString &noseShape, double noseLength, double bodyDiameter, double axisX,
-              double noseTipY, double scale)
+void drawNose(Canvas &canvas, const DrawStyle &style, const QString &noseShape, double noseLength,
+              double bodyDiameter, double axisX, double noseTipY, double scale)
 {
     // An empty or unknown name draws no nose; body and fins still follow.
     const NoseShape shape = lookupNoseShape(noseShape);
@@ -38,9 +39,9 @@ void drawNose(Canvas &canvas, const QString &noseShape, double noseLength, doubl
         return;
     const double L = noseLength * scale;
     const double D = bodyDiameter * scale;
-    const QColor fill = builder::toColour(settings::colours.noseColour);
+    const QColor fill = toColour(style.colours.noseColour);
     const QColor grey(100, 100, 100);
-    const bool picture = settings::viewMode == ViewMode::Picture;
+    const bool picture = style.picture();
     const double sheetBottom = canvas.scaleTop() + canvas.scaleHeight();
 
     // Slices one canvas unit high, from the tip down to the last whole unit

@@ -1,6 +1,7 @@
-#include "core/settings.h"
-#include "drawing/builder.h"
+#include "drawing/outline.h"
+
 #include "drawing/canvas.h"
+#include "drawing/drawstyle.h"
 
 #include <QHash>
 
@@ -13,15 +14,10 @@ namespace {
 
 const QColor kDraftGrey(100, 100, 100);
 
-bool pictureView()
-{
-    return settings::viewMode == ViewMode::Picture;
-}
-
 } // namespace
 
-void drawBody(Canvas &canvas, double noseLength, double bodyDiameter, double bodyLength, double axisX,
-              double noseTipY, double scale)
+void drawBody(Canvas &canvas, const DrawStyle &style, const QString &rocketName, double noseLength,
+              double bodyDiameter, double bodyLength, double axisX, double noseTipY, double scale)
 {
     if (bodyDiameter * bodyLength == 0)
         return;
@@ -31,24 +27,20 @@ void drawBody(Canvas &canvas, double noseLength, double bodyDiameter, double bod
     const double top = noseTipY + L;
     const double bottom = top + B;
 
-    if (!pictureView()) {
+    if (!style.picture()) {
         canvas.box(axisX - D / 2, top, axisX + D / 2, bottom, kDraftGrey);
         return;
     }
-    canvas.filledBox(axisX - D / 2, top, axisX + D / 2, bottom, toColour(settings::colours.bodyColour));
+    canvas.filledBox(axisX - D / 2, top, axisX + D / 2, bottom, toColour(style.colours.bodyColour));
 
-    const QString savedName = canvas.fontName();
-    const bool savedBold = canvas.fontBold();
-    const QColor savedColour = canvas.textColour();
-    const double savedSize = canvas.fontSize();
-
-    canvas.setTextColour(toColour(settings::colours.nameTextColour));
+    const CanvasStateGuard keep(canvas);
+    canvas.setTextColour(toColour(style.colours.nameTextColour));
     canvas.setFontBold(true);
     canvas.setFontName(QStringLiteral("Verdana"));
-    fitNameFont(canvas, D);
-
     // The name reads downwards, one letter a line, each centred on the axis.
-    const QList<uint> letters = settings::rocket.rocketName.toUcs4();
+    const QList<uint> letters = rocketName.toUcs4();
+    fitNameFont(canvas, D, letters.size(), B / 2);
+
     const double sheetBottom = canvas.scaleTop() + canvas.scaleHeight();
     QHash<char32_t, double> widths; // names repeat letters; measuring is the costly part
     for (qsizetype i = 0; i < letters.size(); ++i) {
@@ -64,14 +56,9 @@ void drawBody(Canvas &canvas, double noseLength, double bodyDiameter, double bod
         canvas.setCurrentY(y);
         canvas.print(letter);
     }
-
-    canvas.setFontName(savedName);
-    canvas.setFontBold(savedBold);
-    canvas.setTextColour(savedColour);
-    canvas.setFontSize(savedSize);
 }
 
-void fitNameFont(Canvas &canvas, double D)
+void fitNameFont(Canvas &canvas, double D, double letters, double halfBody)
 {
     const QString W = QStringLiteral("W");
     const double w = D * 2 / 3;
@@ -86,8 +73,6 @@ void fitNameFont(Canvas &canvas, double D)
             break;
         canvas.setFontSize(canvas.fontSize() + (start < w ? 0.5 : -0.5));
     }
-    const double letters = settings::rocket.rocketName.toUcs4().size();
-    const double halfBody = settings::drawScale * settings::rocket.bodyLength / 2;
     for (int step = 0; step < 31; ++step) {
         if (letters * canvas.textHeight(W) <= halfBody)
             break;
@@ -95,8 +80,9 @@ void fitNameFont(Canvas &canvas, double D)
     }
 }
 
-void drawFins(Canvas &canvas, double bodyDiameter, double finPosition, double finSpan, double rootChord,
-              double tipChord, double tipOffset, double axisX, double noseTipY, double scale)
+void drawFins(Canvas &canvas, const DrawStyle &style, double finCount, double bodyDiameter,
+              double finPosition, double finSpan, double rootChord, double tipChord, double tipOffset,
+              double axisX, double noseTipY, double scale)
 {
     if (finSpan <= 0 || rootChord <= 0)
         return;
@@ -106,17 +92,17 @@ void drawFins(Canvas &canvas, double bodyDiameter, double finPosition, double fi
     const double R = rootChord * scale;
     const double C = tipChord * scale;
     const double T = tipOffset * scale;
-    const QColor fill = toColour(settings::colours.finsColour);
+    const QColor fill = toColour(style.colours.finsColour);
     const double lead = noseTipY + P;
 
     // Three fins: one at full span on the left, the two others 120° away
     // show half their span on the right.
-    const double k = settings::rocket.finCount == 3 ? 0.5 : 1;
+    const double k = finCount == 3 ? 0.5 : 1;
 
     // One side of the fin set; `direction` +1 draws to the right, −1 to the left.
     auto side = [&](double rootX, double span, double direction) {
         const double tipX = rootX + direction * span;
-        if (!pictureView()) {
+        if (!style.picture()) {
             canvas.line(rootX, lead, tipX, lead + T, kDraftGrey);
             canvas.line(tipX, lead + T, tipX, lead + T + C, kDraftGrey);
             canvas.line(tipX, lead + T + C, rootX, lead + R, kDraftGrey);
@@ -145,7 +131,7 @@ void drawFins(Canvas &canvas, double bodyDiameter, double finPosition, double fi
     side(axisX + k * D / 2, k * S, +1);
     side(axisX - D / 2, S, -1);
 
-    if (settings::rocket.finCount == 4 && pictureView()) {
+    if (finCount == 4 && style.picture()) {
         // The fins pointing at and away from the viewer, seen edge-on.
         const double yMin = std::min(lead, lead + T);
         const double yMax = std::max(lead + R, lead + T + C);

@@ -1,16 +1,15 @@
 #include "drawing/picturesurface.h"
 
-#include "core/settings.h"
 #include "drawing/builder.h"
 #include "drawing/canvas.h"
+#include "drawing/drawscale.h"
 
 #include <cmath>
 
 QSize PictureSurface::sizeForHeight(int height)
 {
     const int h = std::max(1, height);
-    const int w =
-        std::max(1, static_cast<int>(std::lround(h * settings::canvasWidth / settings::canvasHeight)));
+    const int w = std::max(1, static_cast<int>(std::lround(h * sheet::canvasWidth / sheet::canvasHeight)));
     return QSize(w, h);
 }
 
@@ -25,8 +24,8 @@ void PictureSurface::resize(QSize size)
     m_image.fill(Qt::white);
 }
 
-bool PictureSurface::rebuild()
+Evaluation PictureSurface::rebuild(const RocketParams &design, const DrawStyle &style)
 {
     Canvas canvas(&m_image, Canvas::Kind::Picture);
-    return builder::rebuild(canvas);
+    return builder::rebuild(canvas, design, style);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "drawing/evaluation.h"
+
 #include <QImage>
 #include <QSize>
+
+struct DrawStyle;
+struct RocketParams;
 
 // The retained image behind the window's drawing surface: it keeps the last
 // drawing until the next rebuild, and the bitmap export saves exactly it.
@@ -14,9 +19,9 @@ class PictureSurface
     explicit PictureSurface(QSize size = sizeForHeight(1000));
 
     void resize(QSize size);
-    // Recomputes and redraws the design of the program-wide settings;
-    // returns whether the rocket was drawn (else the start hints are).
-    bool rebuild();
+    // Evaluates the design and redraws the image from scratch; a design that
+    // cannot be drawn leaves the start hints.
+    Evaluation rebuild(const RocketParams &design, const DrawStyle &style);
 
     const QImage &image() const { return m_image; }
 

@@ -1,9 +1,22 @@
 #pragma once
 
+#include "core/designcolours.h"
+#include "core/fieldtable.h"
+#include "core/rocketparams.h"
+
 #include <QString>
 
-// Loads a parameter file into a fresh program state the way start-up does:
-// the field table and colours from the file, then the field texts into the
-// design record at `accuracy` decimals, used as read. False when the file
-// cannot be opened; the state is then fresh and empty.
-bool loadDesign(const QString &path, int accuracy);
+#include <optional>
+
+// One design as a parameter file gives it: the field table and colours as
+// read, and the field texts read into a design record.
+struct LoadedDesign {
+    FieldTable fieldTable;
+    DesignColours colours;
+    RocketParams design;
+};
+
+// Loads a parameter file the way start-up does, from fresh start values,
+// reading the field texts into the record at `accuracy` decimals. None when
+// the file cannot be opened.
+std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy);

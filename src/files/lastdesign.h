@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/viewsettings.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -20,17 +22,17 @@ inline constexpr QLatin1String kLastDesignFileName("last.srd");
 // The design loaded when the last-design file names none that still exists.
 inline constexpr QLatin1String kDefaultDesignFileName("empiric.dat");
 
-// Restores settings::viewMode, lineWidth, accuracy and language from the file
-// and returns the design path of line 1 if a file of that name exists, else
+// Restores the view mode, line width, accuracy and language of `view` from
+// the file and returns the design path of line 1 if a file of that name exists, else
 // an empty path. Reading stops at the first value that cannot be read
 // (premature end, a line that does not fit its type, a value outside its
 // range); values read before it stay in force, the rest keep what they had.
 // No file: an empty path and nothing changed.
-QString readLastDesignFile(const QString &programFolder);
+QString readLastDesignFile(const QString &programFolder, ViewSettings &view);
 
-// Creates or replaces the file from settings::currentFile and the view
-// settings, all or nothing; when no design is current, writes nothing and
-// leaves an existing file as it is.
-void writeLastDesignFile(const QString &programFolder);
+// Creates or replaces the file from the current design's path and the view
+// settings, all or nothing; when no design is current (an empty path),
+// writes nothing and leaves an existing file as it is.
+void writeLastDesignFile(const QString &programFolder, const QString &currentFile, const ViewSettings &view);
 
 } // namespace filer

@@ -9,8 +9,8 @@ QByteArray encodeParameterFile(const FieldTable &table, const DesignColours &col
 {
     QString lines;
     for (const FieldEntry &entry : table)
-        lines +=
-            text::quoted(fitLabel(entry.label)) + u',' + text::quoted(entry.value) + QStringLiteral("\r\n");
+        lines += text::quoted(fitLabel(entry.label)) + u',' + text::quoted(singleLine(entry.value))
+                 + QStringLiteral("\r\n");
     for (const RgbColour &colour :
          {colours.noseColour, colours.bodyColour, colours.nameTextColour, colours.finsColour}) {
         for (int component : {colour.red, colour.green, colour.blue})
@@ -54,16 +54,6 @@ void readParameterFile(const QString &path, FieldTable &table, DesignColours &co
 bool writeParameterFile(const QString &path, const FieldTable &table, const DesignColours &colours)
 {
     return writeFileAtomically(path, encodeParameterFile(table, colours));
-}
-
-void readParameterFile(const QString &path)
-{
-    readParameterFile(path, settings::fieldTable, settings::colours);
-}
-
-bool writeParameterFile(const QString &path)
-{
-    return writeParameterFile(path, settings::fieldTable, settings::colours);
 }
 
 } // namespace filer

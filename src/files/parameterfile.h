@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/designcolours.h"
 #include "core/fieldtable.h"
-#include "core/settings.h"
 
 #include <QString>
 
@@ -21,11 +21,9 @@ void readParameterFile(const QString &path, FieldTable &table, DesignColours &co
 
 // Writes the whole file or nothing (writeFileAtomically), so an old file
 // survives a failed save. False when the path is empty or any step failed.
+// A line break in a value is written as a blank, so that every value keeps
+// its own line.
 bool writeParameterFile(const QString &path, const FieldTable &table, const DesignColours &colours);
-
-// The same on the program-wide field table and colours.
-void readParameterFile(const QString &path);
-bool writeParameterFile(const QString &path);
 
 // The bytes of a parameter file, and their reading; exposed for the tests
 // and for tools that handle designs in memory.

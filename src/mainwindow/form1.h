@@ -2,6 +2,7 @@
 
 #include "core/captions.h"
 #include "core/rocketparams.h"
+#include "mainwindow/services.h"
 
 #include <QMainWindow>
 
@@ -10,15 +11,21 @@
 class ArrowCombo;
 class PictureBox;
 class QAction;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class Services;
 
 // The main window: seventeen fields with their captions, the nose-shape
 // drop-down, the colour swatches, the drawing surface and the menu. It lives
 // for the whole run; every command is one of its handlers and ends by
-// redrawing the design.
+// redrawing the design. Its definition is spread over one file per menu:
+//   form1.cpp        construction, start-up, activation, resizing, the
+//                    rebuild, the ways of shutting down, the menu states
+//   form1menu.cpp    the menu table: entries, captions, shortcuts, handlers
+//   form1fields.cpp  the fields, the drop-down and the keys
+//   form1file.cpp    the File menu
+//   form1view.cpp    the View menu
 class Form1 : public QMainWindow
 {
   public:
@@ -39,26 +46,28 @@ class Form1 : public QMainWindow
         *mnuViewLangEng, *mnuInfoAbout, *mnuInfoHelp;
     QAction *del1, *del2, *del3;
 
-    // The menu entry of a caption-table row.
-    QAction *menuAction(Menu entry) const;
-
     // Every time the window becomes active: redraw, focus into the first field.
     void Form_Activate();
+
+    // Fields and keys.
     void Text1_GotFocus(int index);
     void Text1_LostFocus(int index);
     void Combo1_Click(int index);
     // Enter, the arrows and Escape, seen before the focused control sees them.
     bool Form_KeyDown(int key);
 
+    // File menu.
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+
+    // View menu.
     void mnuViewLangRus_Click();
     void mnuViewLangEng_Click();
 
-    // Rewrites every caption of the window for `language`; other values change nothing.
-    void applyLanguage(int language);
+    // Rewrites every caption of the window for `language`.
+    void applyLanguage(Language language);
     void tableToFields();
     void fieldsToTable();
 
@@ -75,24 +84,40 @@ class Form1 : public QMainWindow
     void resizeEvent(QResizeEvent *event) override;
 
   private:
+    // Construction and start-up.
     void createControls();
     void createMenu();
     void Form_Load();
     void layoutControls();
+    void setCaption();
+
+    // Menu states: every enable rule of the window's commands, by what happened.
+    void markEdited();      // an accepted edit: save and restore
+    void markShapeChosen(); // another shape from the drop-down: restore only
+    void markUnchanged();   // started, opened or saved: neither
+    // The entries of the view, accuracy and language in force are disabled,
+    // the others enabled; the swatches show in the picture view only.
+    void showViewSettings();
+    void setMenuLanguage(Language language);
+    // Whether `keys` is the shortcut of a menu entry, which wins over a field's own keys.
+    bool isMenuShortcut(const QKeySequence &keys) const;
+
+    // Fields.
     void setFieldText(int index, const QString &text);
     FieldTexts fieldTexts() const;
     void readFieldsIntoRecord();
-    void setChangedState(bool changed);
-    void showSwatches();
-    void setCaption();
-    int ask(Message prompt, Message title, int buttons);
     // Runs the lost-focus handling of the field being typed in, as leaving it would.
     void commitFocusedField();
     void focusIn(int index);
     void focusOut(int index);
+
+    // Files and notices.
+    Services::Answer ask(Message prompt, Message title, Services::Buttons buttons);
     void saveEnding();
     void showSavedNotice();
-    void setLanguage(int language);
+    void setLanguage(Language language);
+
+    // Shutting down.
     // The question about unsaved changes on the way out; false to stay open.
     bool confirmShutdown();
     // Saves through the save dialog before the program ends; false to stay open.
@@ -101,7 +126,6 @@ class Form1 : public QMainWindow
     void escape();
 
     Services &m_services;
-    std::array<QAction *, int(Menu::Count)> m_menuActions;
     int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
     bool m_activated = false;
     bool m_ending = false;

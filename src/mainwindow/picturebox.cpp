@@ -11,11 +11,11 @@ PictureBox::PictureBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool PictureBox::rebuild()
+Evaluation PictureBox::rebuild(const RocketParams &design, const DrawStyle &style)
 {
-    const bool drawn = m_surface.rebuild();
+    const Evaluation result = m_surface.rebuild(design, style);
     update();
-    return drawn;
+    return result;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -14,8 +14,8 @@ class PictureBox : public QWidget
   public:
     explicit PictureBox(QWidget *parent);
 
-    // Recomputes and redraws the design; false when the start hints were drawn instead.
-    bool rebuild();
+    // Evaluates and redraws the design; a design that cannot be drawn shows the start hints.
+    Evaluation rebuild(const RocketParams &design, const DrawStyle &style);
     const QImage &image() const { return m_surface.image(); }
 
     // Called after every paint; the start-up benchmark stops at the first.

@@ -1,6 +1,7 @@
 #include "mainwindow/qtservices.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -10,14 +11,16 @@
 #include <QScreen>
 #include <QTimer>
 
-int QtServices::messageBox(QWidget *parent, const QString &prompt, int buttons, const QString &title)
+Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, Buttons buttons,
+                                        const QString &title)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     // Prompts are written with CR LF between their lines.
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    const int set = buttons & 7;
-    const int icon = buttons & ~7;
+    // The low three bits of the code choose the buttons, the rest the icon.
+    const int set = int(buttons) & 7;
+    const int icon = int(buttons) & ~7;
     box.setIcon(icon == 16   ? QMessageBox::Critical
                 : icon == 48 ? QMessageBox::Warning
                 : icon == 64 ? QMessageBox::Information
@@ -33,13 +36,13 @@ int QtServices::messageBox(QWidget *parent, const QString &prompt, int buttons, 
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return Yes;
+        return Answer::Yes;
     case QMessageBox::No:
-        return No;
+        return Answer::No;
     case QMessageBox::Cancel:
-        return Cancel;
+        return Answer::Cancel;
     default:
-        return set == 3 ? Cancel : set == 4 ? No : Ok;
+        return set == 3 ? Answer::Cancel : set == 4 ? Answer::No : Answer::Ok;
     }
 }
 
@@ -61,6 +64,11 @@ QString QtServices::saveFileName(QWidget *parent, const QString &filter, const Q
     // The program asks its own overwrite question where one is wanted.
     return QFileDialog::getSaveFileName(parent, QString(), initial, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+int QtServices::execDialog(QDialog &dialog)
+{
+    return dialog.exec();
 }
 
 std::unique_ptr<QPaintDevice> QtServices::printer()

@@ -6,11 +6,12 @@
 class QtServices : public Services
 {
   public:
-    int messageBox(QWidget *parent, const QString &prompt, int buttons, const QString &title) override;
+    Answer messageBox(QWidget *parent, const QString &prompt, Buttons buttons, const QString &title) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &proposed) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &initial) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) override;
+    int execDialog(QDialog &dialog) override;
     std::unique_ptr<QPaintDevice> printer() override;
     QString programFolder() override;
     QSize screenSize() override;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QObject;
 class QPaintDevice;
 class QWidget;
@@ -16,23 +17,25 @@ class QWidget;
 class Services
 {
   public:
-    // Button sets of the message box, with their icons.
-    enum Buttons {
-        YesNoCancel = 3,             // no icon
-        YesNoCancelExclamation = 51, // 3 + exclamation
-        YesNoExclamation = 52,       // 4 + exclamation
-        YesNo = 4,                   // no icon
+    // Button sets of the message box, with their icons; the numbers are the
+    // codes the program's questions have always been asked with.
+    enum class Buttons {
+        YesNoCancel = 3,
+        YesNoCancelExclamation = 51,
+        YesNoExclamation = 52,
+        YesNo = 4,
         OkCritical = 16,
         OkInformation = 64
     };
     // The button pressed.
-    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+    enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
     virtual ~Services() = default;
 
     // A prompt may hold CR LF line breaks. Closing the box counts as Cancel
     // where there is one, else as No, else as OK.
-    virtual int messageBox(QWidget *parent, const QString &prompt, int buttons, const QString &title) = 0;
+    virtual Answer messageBox(QWidget *parent, const QString &prompt, Buttons buttons,
+                              const QString &title) = 0;
     // The text typed, or the empty text when the user cancels.
     virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                              const QString &proposed) = 0;
@@ -40,6 +43,9 @@ class Services
     // filter is a Qt name filter such as "Data files (*.dat)".
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &initial) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) = 0;
+    // Shows one of the program's own windows modally and returns its result
+    // (QDialog::Accepted or Rejected) once it has closed.
+    virtual int execDialog(QDialog &dialog) = 0;
     // A page to print on, asked for only when printing; null when there is no printer.
     virtual std::unique_ptr<QPaintDevice> printer() = 0;
     // The folder that holds the program.

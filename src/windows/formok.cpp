@@ -10,7 +10,7 @@ constexpr int kTimer1Interval = 300; // long enough to be read, short enough not
 
 } // namespace
 
-FormOk::FormOk(StartTimer startTimer, int language, QWidget *parent)
+FormOk::FormOk(StartTimer startTimer, Language language, QWidget *parent)
     : QDialog(parent)
     , Label1(new QLabel(this))
     , m_startTimer(std::move(startTimer))
@@ -29,7 +29,7 @@ FormOk::FormOk(StartTimer startTimer, int language, QWidget *parent)
 void FormOk::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    Label1->setText(message(Message::Saved, m_language)); // empty for a language of neither table
+    Label1->setText(message(Message::Saved, m_language));
     if (!m_timerEnabled) {
         m_timerEnabled = true;
         m_startTimer(kTimer1Interval, this, [this] { Timer1_Timer(); });

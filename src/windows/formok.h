@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/language.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -14,7 +16,7 @@ class FormOk : public QDialog
     // Starts a one-shot timer, the window system's or a test's.
     using StartTimer = std::function<void(int milliseconds, QObject *context, std::function<void()> tick)>;
 
-    FormOk(StartTimer startTimer, int language, QWidget *parent);
+    FormOk(StartTimer startTimer, Language language, QWidget *parent);
 
     QLabel *Label1;
 
@@ -25,6 +27,6 @@ class FormOk : public QDialog
     void Timer1_Timer();
 
     StartTimer m_startTimer;
-    int m_language;
+    Language m_language;
     bool m_timerEnabled = false;
 };

@@ -1,11 +1,14 @@
 // Faults a user with scripts would notice, and the test that catches each:
-// - calc printing a wrong centre, margin, warning or scale, a rounded margin, a key missing   calc
-// - an exit status that reports success on failure, or a missing file stopping the rest       calc, usage,
-// renderErrors
-// - render writing the wrong format or size, or a picture other than the window's own      render
-// - a failed render leaving a file behind or reporting success                            renderErrors
+// - calc reporting other numbers than the design's evaluation (a rounded margin, the accuracy
+//   ignored, a key missing), or its warning line for the wrong designs                 calc
+// - a later, shorter file showing what an earlier file held                            shorterFile
+// - success reported on failure, a missing file stopping the rest, bad usage taken     status
+// - render writing the wrong format or size, another picture than the window's own, or
+//   needing a display                                                                  render
+// - a refused or failed render leaving a file behind or reporting success              renderErrors
 
-#include "core/settings.h"
+#include "drawing/drawstyle.h"
+#include "drawing/evaluation.h"
 #include "drawing/picturesurface.h"
 #include "files/designloader.h"
 #include "files/parameterfile.h"
@@ -17,125 +20,149 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 class TestCli : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    // Exit status, output and errors of a run; split at blanks, as the test folder's paths hold none.
+    // Status, output and errors of a run, with no display in reach; split at blanks, as the test
+    // folder's paths hold none.
     std::tuple<int, QString, QString> cli(const QString &args)
     {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            env.remove(name);
         QProcess process;
+        process.setProcessEnvironment(env);
         process.start(QStringLiteral(CLI_PATH), args.split(u' ', Qt::SkipEmptyParts));
-        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+        const bool ended =
+            process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
         return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
-    // The worked example (cone 100, body 40 x 400, fins at 420: span 50, root 80, tip 40 back 40).
-    QString design(const QString &cg)
+    // A design: cone 100, body 40 x 400, three fins at 420 (span 50, root 80, tip 40 set back
+    // 40), the centre of gravity `cg`; only its first `lines` lines when given.
+    QString design(const QString &cg, const QString &name = u"design.dat"_s, int lines = 29)
     {
         FieldTable table;
-        const QStringList values =
-            (QStringLiteral("Test,cone,100,40,400,3,420,50,80,40,40,") + cg).split(u',');
+        const QStringList values = (u"Test,cone,100,40,400,3,420,50,80,40,40,"_s + cg).split(u',');
         for (int i = 0; i < values.size(); ++i)
             table[i].value = values[i];
-        const QString path = m_dir.filePath(QStringLiteral("design.dat"));
-        return filer::writeParameterFile(path, table, DesignColours()) ? path : QString();
+        const QByteArray bytes = filer::encodeParameterFile(table, DesignColours());
+        qsizetype end = 0;
+        for (int i = 0; i < lines; ++i)
+            end = bytes.indexOf("\r\n", end) + 2;
+        QFile file(m_dir.filePath(name));
+        const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes.left(end)) == end;
+        return written ? file.fileName() : QString();
     }
 
   private slots:
     void calc_data()
     {
-        columns<QString, QString, double, double, QString>("accuracy", "cg", "bcp", "cpc", "warning");
-        row("worked example, 1 mm", "0", "330", 390.0, 340.0, QString());
-        row("worked example, 0.1 mm", "1", "330", 389.6, 340.3, QString());
-        row("short margin", "0", "380", 390.0, 340.0, "Запас устойчивости недостаточен!");
-        row("unstable", "0", "400", 390.0, 340.0, "ВНИМАНИЕ! Ракета неустойчива!");
-        row("no centre of gravity: no margins", "1", "", 389.6, 340.3, QString());
+        // A margin against the Barrowman centre of (390 − cg) / 40 diameters.
+        columns<int, QString, QString>("accuracy", "cg", "margin");
+        row("stable, 1 mm", 0, "330", "margin 1.5 diameters");
+        row("stable, 0.1 mm", 1, "330", "margin 1.49 diameters");
+        row("short margin", 0, "380", "margin 0.25 diameters");
+        row("no centre of gravity", 1, "", "margin not computable");
     }
     void calc()
     {
-        const QString &accuracy = fetch<QString>("accuracy"), &cg = fetch<QString>("cg");
-        const QString &warning = fetch<QString>("warning");
-        const double bcp = fetch<double>("bcp"), cpc = fetch<double>("cpc");
-        const QString path = design(cg);
-        const auto [status, out, err] =
-            cli(QStringLiteral("calc --json --accuracy %1 %2").arg(accuracy, path));
+        QFETCH(int, accuracy);
+        QFETCH(QString, cg);
+        QFETCH(QString, margin);
+        const QString path = design(cg), args = u"calc --accuracy %1 %2"_s.arg(accuracy).arg(path);
+        const Evaluation e = evaluateDesign(loadDesign(path, accuracy)->design, accuracy);
+        const auto [status, out, err] = cli(args + u" --json"_s);
         QCOMPARE(status, 0);
-        QCOMPARE(out.count(u'\n'), 1);
         // Margins unrounded: read back they are the very same doubles.
-        const auto margin = [&](double cp) {
-            return cg.isEmpty() ? QJsonValue() : (cp - cg.toDouble()) / 40;
+        const auto orNull = [](std::optional<double> v) {
+            return v ? QJsonValue(*v) : QJsonValue();
         };
-        const QJsonObject expected{{QLatin1String("file"), path},
-                                   {QLatin1String("bcpPosition"), bcp},
-                                   {QLatin1String("bcpStability"), margin(bcp)},
-                                   {QLatin1String("cpcPosition"), cpc},
-                                   {QLatin1String("cpcStability"), margin(cpc)},
-                                   {QLatin1String("drawScale"), 1000.0 / 500},
-                                   {QLatin1String("warning"), warning.isEmpty() ? QJsonValue() : warning}};
+        const QJsonObject expected{{u"file"_s, path},
+                                   {u"bcpPosition"_s, e.bcpPosition},
+                                   {u"bcpStability"_s, orNull(e.bcpStability)},
+                                   {u"cpcPosition"_s, e.cpcPosition},
+                                   {u"cpcStability"_s, orNull(e.cpcStability)},
+                                   {u"drawScale"_s, e.drawScale},
+                                   {u"warning"_s, e.warning.isEmpty() ? QJsonValue() : e.warning}};
         QCOMPARE(QJsonDocument::fromJson(out.toUtf8()).object(), expected);
+        // Read by a person: the margin at two places, and a warning line only when it warns.
+        const QStringList lines = std::get<1>(cli(args)).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), path);
+        QVERIFY2(lines.value(1).endsWith(margin), qPrintable(lines.value(1)));
+        QCOMPARE(lines.size(), e.warning.isEmpty() ? 4 : 5);
+        QCOMPARE(lines.last().endsWith(e.warning), true);
     }
 
-    void missingFileIsReportedOthersGoOn()
+    void shorterFile()
     {
-        const QString good = design(QStringLiteral("331")),
-                      missing = m_dir.filePath(QStringLiteral("none.dat"));
-        const auto [status, out, err] =
-            cli(QStringList{QStringLiteral("calc"), missing, m_dir.path(), good}.join(u' '));
-        QCOMPARE(status, 1);
-        QVERIFY(err.contains(missing) && err.contains(m_dir.path() + u'\n'));
-        QVERIFY2(out.startsWith(good + QStringLiteral("\n  Barrowman CP:    390 mm, margin 1.48 diameters")),
-                 qPrintable(out));
+        const QString full = design(u"330"_s), cut = design(u"330"_s, u"cut.dat"_s, 4);
+        const auto [status, out, err] = cli(u"calc --json %1 %2"_s.arg(full, cut));
+        QCOMPARE(out.section(u'\n', 1, 1), std::get<1>(cli(u"calc --json "_s + cut)).trimmed());
     }
 
-    void usage_data()
+    void status_data()
     {
-        columns<QString, int>("args", "status");
-        row("nothing", "", 2);
-        row("unknown command", "fly", 2);
-        row("calc without files", "calc --json", 2);
-        row("accuracy 2", "calc --accuracy 2 x.dat", 2);
-        row("unknown option", "calc --fast x.dat", 2);
-        row("help", "--help", 0);
+        // %d: the test folder, %g: a good design.
+        columns<QString, int, QString>("args", "status", "says");
+        row("a missing file and a folder, the good file still computed", "calc %d/none.dat %d %g",
+            1, "calc: cannot read %d/none.dat\ncalc: cannot read %d\n");
+        row("unknown command", "fly", 2, "quentarolith-cli: unknown command fly\nusage:");
+        row("accuracy 2", "calc --accuracy 2 %g", 2, "calc: --accuracy takes 0 or 1\nusage:");
+        row("help", "--help", 0, "");
     }
-    void usage()
+    void status()
     {
-        const auto [status, out, err] = cli(fetch<QString>("args"));
-        QCOMPARE(status, fetch<int>("status"));
-        QVERIFY((status == 0 ? out : err).contains(QStringLiteral("usage: quentarolith-cli calc")));
+        QFETCH(QString, args);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const QString good = design(u"331"_s);
+        const auto [exit, out, err] =
+            cli(args.replace(u"%d"_s, m_dir.path()).replace(u"%g"_s, good));
+        QCOMPARE(exit, status);
+        says.replace(u"%d"_s, m_dir.path());
+        QCOMPARE(err.left(says.size()), says);
+        QVERIFY(status == 2 || out.startsWith(status ? good : u"usage: quentarolith-cli calc"_s));
     }
 
     void render_data()
     {
         columns<QString, QByteArray, QSize>("args", "magic", "size");
         row("png, default height", "a.png", QByteArray("\x89PNG"), QSize(848, 1200));
-        row("jpg, draft", "a.jpg --view draft --height 297", QByteArray("\xFF\xD8\xFF"), QSize(210, 297));
+        row("jpg, draft", "a.jpg --view draft --height 297", QByteArray("\xFF\xD8\xFF"),
+            QSize(210, 297));
         row("bmp, English", "a.BMP --lang en --height 100", QByteArray("BM"), QSize(71, 100));
-        row("svg, draft, heavy lines", "a.svg --view draft --lines 3", QByteArray("<?xml"), QSize());
+        row("svg, draft, heavy lines", "a.svg --view draft --lines 3", QByteArray("<?xml"),
+            QSize());
         row("pdf, 0.1 mm", "a.pdf --accuracy 1", QByteArray("%PDF"), QSize());
-        row("png, as the window shows it", "b.png --view draft --lang en --lines 3 --height 600",
+        row("png, as the window shows it",
+            "b.png --view draft --lang en --lines 3 --accuracy 1 --height 600",
             QByteArray("\x89PNG"), QSize(424, 600));
     }
     void render()
     {
-        const QString path = design(QStringLiteral("330")), args = fetch<QString>("args");
-        const QByteArray &magic = fetch<QByteArray>("magic");
-        QCOMPARE(std::get<0>(cli(QStringLiteral("render %1 -o %2/%3").arg(path, m_dir.path(), args))), 0);
+        QFETCH(QString, args);
+        QFETCH(QByteArray, magic);
+        QFETCH(QSize, size);
+        const QString path = design(u"330"_s);
+        QCOMPARE(std::get<0>(cli(u"render %1 -o %2/%3"_s.arg(path, m_dir.path(), args))), 0);
         QFile file(m_dir.filePath(args.section(u' ', 0, 0)));
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.read(magic.size()) == magic);
-        if (!fetch<QSize>("size").isValid())
-            return;
-        const QImage image(file.fileName());
-        QCOMPARE(image.size(), fetch<QSize>("size"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(magic.size()), magic);
+        if (size.isValid())
+            QCOMPARE(QImage(file.fileName()).size(), size);
         if (!args.startsWith(u'b'))
             return;
-        // The very picture the window's drawing surface holds.
-        QVERIFY(loadDesign(path, 0));
-        std::tie(settings::viewMode, settings::language, settings::lineWidth) =
-            std::tuple(ViewMode::Draft, 1, 3);
-        PictureSurface surface(image.size());
-        QVERIFY(surface.rebuild() && image.convertToFormat(QImage::Format_RGB32) == surface.image());
+        // The very picture the window's drawing surface holds with these settings.
+        const LoadedDesign loaded = loadDesign(path, 1).value();
+        PictureSurface surface(size);
+        surface.rebuild(loaded.design,
+                        {loaded.colours, {ViewMode::Draft, 3, 1, Language::English}});
+        QCOMPARE(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32), surface.image());
     }
 
     void renderErrors_data()
@@ -146,15 +173,19 @@ class TestCli : public QObject
         row("folder missing", "design.dat", "no/such/folder/x.png", 1, "cannot write");
         row("bad view", "design.dat", "x.png --view side", 2, "--view");
         row("bad height", "design.dat", "x.png --height 12px", 2, "--height");
+        row("height past its cap", "design.dat", "x.png --height 10001", 2, "--height");
     }
     void renderErrors()
     {
-        design(QStringLiteral("330"));
-        const QString &output = fetch<QString>("output");
-        const auto [status, out, err] =
-            cli(QStringLiteral("render %1/%2 -o %1/%3").arg(m_dir.path(), fetch<QString>("design"), output));
-        QCOMPARE(status, fetch<int>("status"));
-        QVERIFY2(err.contains(fetch<QString>("message")), qPrintable(err));
+        QFETCH(QString, design);
+        QFETCH(QString, output);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        this->design(u"330"_s);
+        const auto [exit, out, err] =
+            cli(u"render %1/%2 -o %1/%3"_s.arg(m_dir.path(), design, output));
+        QCOMPARE(exit, status);
+        QVERIFY2(err.contains(message), qPrintable(err));
         QVERIFY(!QFileInfo::exists(m_dir.filePath(output.section(u' ', 0, 0))));
     }
 };

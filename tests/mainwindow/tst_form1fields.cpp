@@ -1,0 +1,122 @@
+// The fields, the drop-down and the keys. Faults a rocketeer would notice, and the test that
+// catches each:
+// - Enter or the arrows not moving on, a result, margin or menu state not following  editScenario
+// - a typed value normalised wrongly, an output field taking typed text               normalisation
+// - a field's own key winning over a menu shortcut (Ctrl+K cutting the line)          menuKeysWin
+// - a pasted line break shifting every later item of the saved design by a line       pastedLine
+
+#include "mainwindow/form1fixture.h"
+
+#include "files/parameterfile.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QSignalSpy>
+
+class TestForm1Fields : public Form1Test
+{
+    Q_OBJECT
+
+  private slots:
+    void editScenario()
+    {
+        putDefault();
+        start();
+        QCOMPARE(QApplication::focusWidget(), field(0));
+        QCOMPARE(field(fieldBcpPosition)->text(), kDefaultBcp);
+        QCOMPARE(field(fieldCpcPosition)->text(), kDefaultCpc);
+        // Down eleven times from the name to the centre of gravity, type, Enter.
+        for (int i = 0; i < 11; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), field(fieldCgPosition));
+        type(fieldCgPosition, u"300"_s);
+        // Margins against 335 and 289 with a diameter of 30: 35/30 and −11/30.
+        QCOMPARE(field(fieldBcpStability)->text(), u"1.17"_s);
+        QCOMPARE(field(fieldCpcStability)->text(), u"-0.37"_s);
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), u"mnuFileSave mnuEditRestore"_s);
+        QCOMPARE(QApplication::focusWidget(), field(fieldBcpPosition));
+        // On through the results to the inscription, round to the first field, and Up back.
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), field(fieldInscription));
+        QTest::keyClick(field(fieldInscription), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), field(0));
+        QTest::keyClick(field(0), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), field(fieldInscription));
+        // The drop-down: another shape redraws and can be restored, but F2 waits for a typed edit.
+        settings::changed = false;
+        m_form->mnuFileSave->setEnabled(false);
+        m_form->Combo1->setCurrentIndex(1);
+        emit m_form->Combo1->activated(1);
+        QCOMPARE(field(fieldBcpPosition)->text(), u"337"_s); // the cone's 0.666, not 0.466
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), u"mnuEditRestore"_s);
+    }
+
+    void normalisation_data()
+    {
+        columns<int, int, QString, QString, bool>("index", "accuracy", "typed", "shown",
+                                                  "accepted");
+        // clang-format off
+        row("length: the sign goes", fieldBodyLength, 0, "-25", "25", true);
+        row("length: rounded to 1 mm", fieldNoseLength, 0, "80.5", "80", true);
+        row("length at 0.1 mm: no trailing zero", fieldNoseLength, 1, "12.30", "12.3", true);
+        row("tip offset keeps its sign", fieldTipOffset, 0, "-25.5", "-26", true);
+        row("fin count 3.6", fieldFinCount, 1, "3.6", "4", true);
+        row("fin count without sign", fieldFinCount, 0, "-4", "4", true);
+        row("shape of the list", fieldNoseShape, 0, "эллиптический", "эллиптический", true);
+        row("shape of the other language typed", fieldNoseShape, 0, "cone", "", true);
+        row("name as typed", fieldRocketName, 0, " Искра, 1 ", " Искра, 1 ", true);
+        row("name unchanged", fieldRocketName, 0, "Стрела-2", "Стрела-2", false);
+        row("results cannot be typed", fieldBcpPosition, 0, "999", kDefaultBcp, false);
+        // clang-format on
+    }
+    void normalisation()
+    {
+        QFETCH(int, index);
+        QFETCH(int, accuracy);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, accepted);
+        putDefault();
+        start();
+        settings::view.accuracy = accuracy;
+        type(index, typed);
+        QCOMPARE(field(index)->text(), shown);
+        QCOMPARE(settings::changed, accepted);
+        QCOMPARE(m_form->mnuFileSave->isEnabled(), accepted);
+    }
+
+    void menuKeysWin()
+    {
+        putDefault();
+        start();
+        QSignalSpy recalculate(m_form->mnuEditRecalculate, &QAction::triggered);
+        field(0)->setCursorPosition(0);
+        QTest::keyClick(field(0), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(recalculate.count(), 1);
+        QCOMPARE(field(0)->text(), u"Стрела-2"_s);
+    }
+
+    void pastedLine()
+    {
+        putDefault();
+        start();
+        // A whole line copied from an editor, line break and all, pasted over the name; Enter, F2.
+        QGuiApplication::clipboard()->setText(u"Стрела-3\r\n"_s);
+        field(0)->selectAll();
+        QTest::keyClick(field(0), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(field(0), Qt::Key_Return);
+        QCOMPARE(field(0)->text(), u"Стрела-3  "_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        FieldTable table;
+        DesignColours colours;
+        filer::readParameterFile(path(u"empiric.dat"_s), table, colours);
+        QCOMPARE(table[fieldRocketName].value, u"Стрела-3  "_s);
+        QCOMPARE(table[fieldNoseShape].value, u"чечевичный"_s);
+        QCOMPARE(table[fieldInscription].value, field(fieldInscription)->text());
+        QCOMPARE(colours, settings::colours);
+    }
+};
+
+QTEST_MAIN(TestForm1Fields)
+#include "tst_form1fields.moc"
