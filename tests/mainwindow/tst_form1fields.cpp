@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QSignalSpy>
 
 class TestForm1Fields : public Form1Test
@@ -90,8 +91,16 @@ class TestForm1Fields : public Form1Test
     {
         putDefault();
         start();
+        // On X11 a text field claims Ctrl+K to cut its line (the offscreen platform binds no such
+        // key): every menu shortcut is taken from the field before the field can claim it.
+        QObject *window = m_form.get();
+        for (const QAction *entry : m_form->findChildren<QAction *>()) {
+            const QKeyCombination keys = entry->shortcut()[0];
+            QKeyEvent press(QEvent::ShortcutOverride, keys.key(), keys.keyboardModifiers());
+            QVERIFY2(entry->shortcut().isEmpty() || window->eventFilter(field(0), &press),
+                     qPrintable(entry->objectName()));
+        }
         QSignalSpy recalculate(m_form->mnuEditRecalculate, &QAction::triggered);
-        field(0)->setCursorPosition(0);
         QTest::keyClick(field(0), Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(recalculate.count(), 1);
         QCOMPARE(field(0)->text(), u"Стрела-2"_s);
