@@ -113,7 +113,8 @@ class Form1 : public QMainWindow
 
     // Files and notices.
     Services::Answer ask(Message prompt, Message title, Services::Buttons buttons);
-    void saveEnding();
+    // Writes the design to `path`; once written, that is the design's file and the notice shows.
+    void saveDesignTo(const QString &path);
     void showSavedNotice();
     void setLanguage(Language language);
 

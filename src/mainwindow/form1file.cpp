@@ -19,8 +19,14 @@ void Form1::showSavedNotice()
     Form_Activate();
 }
 
-void Form1::saveEnding()
+void Form1::saveDesignTo(const QString &path)
 {
+    fieldsToTable();
+    // A failed save says nothing here: the design keeps the name of the file that holds it, and
+    // the save entry stays enabled.
+    if (!filer::writeParameterFile(path, settings::fieldTable, settings::colours))
+        return;
+    settings::currentFile = path;
     markUnchanged();
     setCaption();
     showSavedNotice();
@@ -69,11 +75,7 @@ void Form1::mnuFileSave_Click()
         if (path.isEmpty())
             return;
     }
-    // A failed save says nothing here: the save entry simply stays enabled.
-    if (!filer::writeParameterFile(path, settings::fieldTable, settings::colours))
-        return;
-    settings::currentFile = path;
-    saveEnding();
+    saveDesignTo(path);
 }
 
 void Form1::mnuFileSaveAs_Click()
@@ -93,12 +95,7 @@ void Form1::mnuFileSaveAs_Click()
         if (answer == Services::Answer::Yes)
             break;
     }
-    fieldsToTable();
-    // The design keeps the name of the file that holds it until another one does.
-    if (!filer::writeParameterFile(path, settings::fieldTable, settings::colours))
-        return;
-    settings::currentFile = path;
-    saveEnding();
+    saveDesignTo(path);
 }
 
 void Form1::mnuFileExit_Click()
