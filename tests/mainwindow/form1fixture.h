@@ -21,9 +21,11 @@ using namespace Qt::StringLiterals;
 
 // The default design, data/empiric.dat: "Стрела-2", ogive 80, body 30 × 350, three fins at 350
 // (span 45, root 70, tip 35 swept 30), centre of gravity 255. Its centres of pressure at 1 mm by
-// the formulas the centre-of-pressure suite checks: Barrowman 335, projection 289.
+// the formulas the centre-of-pressure suite checks: Barrowman 335, projection 289; with a cone
+// instead of the ogive (factor 0.666 for 0.466) Barrowman 337.
 inline const QString kDefaultBcp = QStringLiteral("335");
 inline const QString kDefaultCpc = QStringLiteral("289");
+inline const QString kConeBcp = QStringLiteral("337");
 
 class Form1Test : public QObject
 {

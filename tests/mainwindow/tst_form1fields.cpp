@@ -49,7 +49,7 @@ class TestForm1Fields : public Form1Test
         m_form->mnuFileSave->setEnabled(false);
         m_form->Combo1->setCurrentIndex(1);
         emit m_form->Combo1->activated(1);
-        QCOMPARE(field(fieldBcpPosition)->text(), u"337"_s); // the cone's 0.666, not 0.466
+        QCOMPARE(field(fieldBcpPosition)->text(), kConeBcp);
         QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), u"mnuEditRestore"_s);
     }
 

@@ -87,7 +87,7 @@ class TestForm1File : public Form1Test
         m_form->mnuFileOpen->trigger();
         field(0)->setFocus();
         QCOMPARE(field(fieldNoseShape)->text(), u"cone"_s);
-        QCOMPARE(field(fieldBcpPosition)->text(), u"337"_s); // the cone's 0.666, not 0.466
+        QCOMPARE(field(fieldBcpPosition)->text(), kConeBcp);
         QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), QString());
         QCOMPARE(m_form->LabelP[0]->palette().color(QPalette::Window), QColor(1, 2, 3));
         QCOMPARE(shown(), expected());
