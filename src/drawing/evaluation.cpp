@@ -5,14 +5,6 @@
 #include "core/numbers.h"
 #include "drawing/drawscale.h"
 
-void Evaluation::storeIn(RocketParams &record) const
-{
-    record.bcpPosition = bcpPosition;
-    record.bcpStability = bcpStability;
-    record.cpcPosition = cpcPosition;
-    record.cpcStability = cpcStability;
-}
-
 Evaluation evaluateDesign(const RocketParams &r, int accuracy)
 {
     Evaluation e;

@@ -21,8 +21,6 @@ struct Evaluation {
     QString warning;
 
     bool drawable() const { return drawScale > 0; }
-    // Puts both centres and both margins into the record's result members.
-    void storeIn(RocketParams &record) const;
 };
 
 // Both centres rounded to `accuracy` decimals, margins and warning from the

@@ -171,7 +171,6 @@ void Form1::rebuild()
     // The start hints leave the results as they were.
     if (!result.drawable())
         return;
-    result.storeIn(settings::rocket);
     const auto outputs = outputFieldTexts(result, settings::view.accuracy);
     for (int k = 0; k < 4; ++k)
         setFieldText(fieldBcpPosition + k, outputs[k]);
