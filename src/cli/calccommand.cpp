@@ -83,9 +83,10 @@ int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
 
     int status = 0;
     for (const QString &file : files) {
-        const std::optional<LoadedDesign> loaded = loadDesign(file, accuracy);
+        QString whyNot;
+        const std::optional<LoadedDesign> loaded = loadDesign(file, accuracy, &whyNot);
         if (!loaded) {
-            err << "calc: cannot read " << file << '\n';
+            err << "calc: " << whyNot << '\n';
             status = 1;
             continue;
         }

@@ -12,8 +12,22 @@
 #include <cstring>
 #include <memory>
 
+namespace {
+
+// A script reads the tool's standard error as the tool's own verdict; Qt's
+// remarks about the machine (no XDG_RUNTIME_DIR, say) are not about the
+// design and would hide it. Only what stops Qt itself still gets through.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(keepQtQuiet);
     // Drawing needs fonts, hence a GUI application, but never a display.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

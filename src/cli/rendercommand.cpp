@@ -1,24 +1,14 @@
 #include "cli/rendercommand.h"
 
 #include "cli/usage.h"
-#include "drawing/builder.h"
-#include "drawing/canvas.h"
 #include "drawing/drawstyle.h"
+#include "drawing/pagewriter.h"
 #include "drawing/picturesurface.h"
-#include "files/atomicwrite.h"
 #include "files/designloader.h"
 
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace {
-
-// Vector pages are laid out like a printed A4 sheet at this resolution, so
-// that pen widths in device pixels come out as they would on paper.
-constexpr int kPageDpi = 300;
 
 struct RenderOptions {
     QString input;
@@ -26,52 +16,6 @@ struct RenderOptions {
     ViewSettings view;
     int height = 1200;
 };
-
-// Draws the page the way the printer gets it; a design that cannot be drawn
-// shows the start hints, as the window would.
-void drawPage(Canvas &canvas, const RocketParams &design, const DrawStyle &style)
-{
-    if (!builder::rebuild(canvas, design, style).drawable()) {
-        builder::drawStartHints(canvas);
-        canvas.endDocument();
-    }
-}
-
-bool writePicture(const RocketParams &design, const DrawStyle &style, int height, const QByteArray &format,
-                  QIODevice &file)
-{
-    PictureSurface surface(PictureSurface::sizeForHeight(height));
-    surface.rebuild(design, style);
-    return surface.image().save(&file, format.constData(), format == "jpg" ? 90 : -1);
-}
-
-bool writeSvg(const RocketParams &design, const DrawStyle &style, QIODevice &file)
-{
-    const QSize page = QPageSize(QPageSize::A4).sizePixels(kPageDpi);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(page);
-    generator.setViewBox(QRect(QPoint(0, 0), page));
-    generator.setResolution(kPageDpi);
-    generator.setTitle(design.rocketName);
-    Canvas canvas(&generator, Canvas::Kind::Printer);
-    drawPage(canvas, design, style);
-    return true;
-}
-
-bool writePdf(const RocketParams &design, const DrawStyle &style, QIODevice &file)
-{
-    QPdfWriter writer(&file);
-    writer.setResolution(kPageDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(design.rocketName);
-    writer.setCreator(QStringLiteral("Quentarolith"));
-    Canvas canvas(&writer, Canvas::Kind::Printer);
-    if (!canvas.isActive())
-        return false;
-    drawPage(canvas, design, style);
-    return true;
-}
 
 // Parses the options; on a usage error writes the reason and returns false.
 bool parseOptions(const QStringList &args, RenderOptions &options, QTextStream &err)
@@ -142,21 +86,23 @@ int runRender(const QStringList &args, QTextStream &err)
         return 2;
     }
 
-    const std::optional<LoadedDesign> loaded = loadDesign(options.input, options.view.accuracy);
+    QString whyNot;
+    const std::optional<LoadedDesign> loaded = loadDesign(options.input, options.view.accuracy, &whyNot);
     if (!loaded) {
-        err << "render: cannot read " << options.input << '\n';
+        err << "render: " << whyNot << '\n';
         return 1;
     }
     const RocketParams &design = loaded->design;
     const DrawStyle style{loaded->colours, options.view};
 
-    // All or nothing: a full disk or a file-size limit leaves the old file.
-    const bool written = filer::writeFileAtomically(options.output, [&](QIODevice &file) {
-        if (bitmap)
-            return writePicture(design, style, options.height, format == "jpeg" ? QByteArray("jpg") : format,
-                                file);
-        return format == "svg" ? writeSvg(design, style, file) : writePdf(design, style, file);
-    });
+    bool written = false;
+    if (bitmap) {
+        PictureSurface surface(PictureSurface::sizeForHeight(options.height));
+        surface.rebuild(design, style);
+        written = pagewriter::saveImage(options.output, surface.image(), format == "jpeg" ? "jpg" : format);
+    } else {
+        written = pagewriter::savePage(options.output, design, style, format);
+    }
     if (!written) {
         err << "render: cannot write " << options.output << '\n';
         return 1;

@@ -43,6 +43,21 @@ constexpr CaptionRow kMessages[int(Message::Count)] = {
     {u"Файл с таким именем уже существует.\r\nПереписать?", u"File exist. Rewrite?"},
     {u"Контроль сохранения", u"Saving control"},
     {u"Сохранено", u"Saved"},
+    {u"Изменения будут утеряны! \r\nВостановить?", u"Changes will be lost?\r\nRestore?"},
+    {u"Восстановление последнего сохранения", u"Last saved data restoring"},
+    {u"Введите коэффициент пересчета", u"Input recalculating coefficient"},
+    {u"Пропорциональный пересчет", u"Changed parameters"},
+    {u"Уменьшение точности приведет к потере десятичных знаков. Продолжить?",
+     u"Decreasing accuracy will give decimal digits losses. Continue?"},
+    {u"Изменеие данных", u"Parameters change"},
+    // Word for word as users of earlier versions know it, the library's name included.
+    {u"Сохранение в формате JPEG не удалось.\r\nПроверьте наличие библиотечного файла SAVTOJPG.DLL\r\n"
+     u"в директории приложения или в папке /WIND0WS/System32",
+     u"Saving in JPEG falled.\r\nControl SAVTOJPG.DLL file existing\r\nin application directory or in "
+     u"/WIND0WS/System32"},
+    {u"Ошибка сохранения JPEG", u"JPEG error"},
+    {u"Принтер не найден. Сохранить страницу в PDF?", u"No printer found. Save the page as PDF?"},
+    {u"Печать", u"Print"},
 };
 
 QString pick(const CaptionRow &row, Language language)

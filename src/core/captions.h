@@ -22,6 +22,16 @@ enum class Message {
     FileExists,
     FileExistsTitle,
     Saved,
+    Restore,
+    RestoreTitle,
+    Recalculate,
+    RecalculateTitle,
+    DecreaseAccuracy,
+    DecreaseAccuracyTitle,
+    JpegFailed,
+    JpegFailedTitle,
+    NoPrinter,
+    NoPrinterTitle,
     Count
 };
 

@@ -27,5 +27,12 @@ void PictureSurface::resize(QSize size)
 Evaluation PictureSurface::rebuild(const RocketParams &design, const DrawStyle &style)
 {
     Canvas canvas(&m_image, Canvas::Kind::Picture);
-    return builder::rebuild(canvas, design, style);
+    const Evaluation result = builder::rebuild(canvas, design, style);
+    m_background = canvas.backgroundColour();
+    return result;
+}
+
+void PictureSurface::clear()
+{
+    m_image.fill(m_background);
 }

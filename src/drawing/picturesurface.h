@@ -2,6 +2,7 @@
 
 #include "drawing/evaluation.h"
 
+#include <QColor>
 #include <QImage>
 #include <QSize>
 
@@ -22,9 +23,12 @@ class PictureSurface
     // Evaluates the design and redraws the image from scratch; a design that
     // cannot be drawn leaves the start hints.
     Evaluation rebuild(const RocketParams &design, const DrawStyle &style);
+    // Erases the image to the background the last rebuild drew on.
+    void clear();
 
     const QImage &image() const { return m_image; }
 
   private:
     QImage m_image;
+    QColor m_background = Qt::white;
 };

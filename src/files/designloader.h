@@ -18,5 +18,6 @@ struct LoadedDesign {
 
 // Loads a parameter file the way start-up does, from fresh start values,
 // reading the field texts into the record at `accuracy` decimals. None when
-// the file cannot be opened.
-std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy);
+// the file cannot be opened or holds no parameter line at all (a picture, a
+// binary file), with the reason in `whyNot` when given.
+std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy, QString *whyNot = nullptr);

@@ -3,6 +3,7 @@
 #include "core/noseshape.h"
 #include "core/settings.h"
 #include "drawing/drawstyle.h"
+#include "files/filenames.h"
 #include "files/lastdesign.h"
 #include "files/parameterfile.h"
 #include "mainwindow/form1layout.h"
@@ -14,6 +15,14 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTranslator>
+
+namespace {
+
+// Below this the captions and fields would no longer fit their rows.
+constexpr QSize kMinimumSize(640, 520);
+
+} // namespace
 
 Form1::Form1(Services &services, QWidget *parent)
     : QMainWindow(parent)
@@ -23,6 +32,8 @@ Form1::Form1(Services &services, QWidget *parent)
     createMenu();
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {
@@ -74,11 +85,14 @@ void Form1::Form_Load()
     Combo1->addItems(noseShapeEntries(settings::view.language));
     setCaption();
 
-    // Nine tenths of the screen high, a little wider than high, centred.
+    // Nine tenths of the screen high, a little wider than high, centred, the
+    // frame included once the window system has put one round it.
     const QSize screen = m_services.screenSize();
     const int height = qRound(0.9 * screen.height());
     const int width = qRound(1.1 * height);
-    resize(width, height);
+    m_outerSize = QSize(width, height);
+    setMinimumSize(kMinimumSize.boundedTo(m_outerSize));
+    resize(m_outerSize);
     move((screen.width() - width) / 2, (screen.height() - height) / 2);
     applyLanguage(settings::view.language);
 }
@@ -141,8 +155,21 @@ void Form1::showEvent(QShowEvent *event)
     Form_Activate();
 }
 
+void Form1::fitFrame()
+{
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - inner.size();
+    if (frame.width() <= 0 && frame.height() <= 0)
+        return;
+    // move() placed the frame's corner already; the frame is taken off the size.
+    resize((m_outerSize - frame).expandedTo(minimumSize()));
+}
+
 void Form1::Form_Activate()
 {
+    if (!m_activated)
+        fitFrame();
     m_activated = true;
     activateWindow();
     rebuild();
@@ -157,6 +184,7 @@ void Form1::applyLanguage(Language language)
     for (int i = 0; i < kCaptionCount; ++i)
         Label1[i]->setText(caption(i, language));
     setMenuLanguage(language);
+    translateQt(language);
     settings::rocket.noseShape = noseShapeNameIn(settings::rocket.noseShape, language);
     setFieldText(fieldNoseShape, settings::rocket.noseShape);
     const QStringList entries = noseShapeEntries(language);
@@ -198,6 +226,19 @@ void Form1::markUnchanged()
     mnuFileSave->setEnabled(false);
 }
 
+void Form1::markCleaned()
+{
+    settings::changed = false;
+    mnuEditRestore->setEnabled(true);
+    mnuFileSave->setEnabled(false);
+}
+
+void Form1::markAccuracyChanged()
+{
+    settings::changed = true;
+    mnuEditRestore->setEnabled(false);
+}
+
 void Form1::showViewSettings()
 {
     const ViewSettings &view = settings::view;
@@ -232,24 +273,31 @@ Services::Answer Form1::ask(Message prompt, Message title, Services::Buttons but
     return m_services.messageBox(this, message(prompt, language), buttons, message(title, language));
 }
 
-// Shutting down.
-
-bool Form1::saveForShutdown()
+QString Form1::askSaveName(const char *filter, const QString &initial)
 {
-    const QString path =
-        m_services.saveFileName(this, QLatin1String(kDataFilesFilter), settings::currentFile);
+    const QString name = QLatin1String(filter);
+    // Without the extension the open dialog would never list the file.
+    return filer::withFilterExtension(m_services.saveFileName(this, name, initial), name);
+}
+
+bool Form1::saveBeforeLeaving()
+{
+    const QString path = askSaveName(kDataFilesFilter, settings::currentFile);
     if (path.isEmpty())
         return false; // the user changed their mind: the edits stay on screen
     fieldsToTable();
     if (filer::writeParameterFile(path, settings::fieldTable, settings::colours)) {
         settings::currentFile = path;
         markUnchanged();
+        setCaption();
         return true;
     }
     // Nothing is lost without a word.
     return ask(Message::SaveFailed, Message::SaveFailedTitle, Services::Buttons::YesNoExclamation)
            == Services::Answer::Yes;
 }
+
+// Shutting down.
 
 bool Form1::confirmShutdown()
 {
@@ -259,7 +307,7 @@ bool Form1::confirmShutdown()
         ask(Message::SaveChanges, Message::SaveChangesTitle, Services::Buttons::YesNoCancel);
     if (answer == Services::Answer::Cancel)
         return false;
-    return answer == Services::Answer::No || saveForShutdown();
+    return answer == Services::Answer::No || saveBeforeLeaving();
 }
 
 void Form1::endProgram()

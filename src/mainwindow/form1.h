@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class ArrowCombo;
 class PictureBox;
@@ -15,6 +16,7 @@ class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTranslator;
 
 // The main window: seventeen fields with their captions, the nose-shape
 // drop-down, the colour swatches, the drawing surface and the menu. It lives
@@ -24,7 +26,8 @@ class QMenu;
 //                    rebuild, the ways of shutting down, the menu states
 //   form1menu.cpp    the menu table: entries, captions, shortcuts, handlers
 //   form1fields.cpp  the fields, the drop-down and the keys
-//   form1file.cpp    the File menu
+//   form1file.cpp    the File menu: designs, pictures, printing
+//   form1edit.cpp    the Edit menu
 //   form1view.cpp    the View menu
 class Form1 : public QMainWindow
 {
@@ -32,6 +35,7 @@ class Form1 : public QMainWindow
     // Runs the whole start-up: reads the last design, lays the window out
     // for `services.screenSize()` and sets every caption.
     explicit Form1(Services &services, QWidget *parent = nullptr);
+    ~Form1() override;
 
     PictureBox *Picture1;
     std::array<QLineEdit *, kFieldCount> Text1;
@@ -40,10 +44,11 @@ class Form1 : public QMainWindow
     ArrowCombo *Combo1;
 
     QMenu *mnuFile, *mnuFileSaveImg, *mnuEdit, *mnuView, *mnuViewLines, *mnuViewAcc, *mnuViewLang, *mnuInfo;
-    QAction *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveImgBmp, *mnuFileSaveImgJpg, *mnuFilePrint,
-        *mnuFileExit, *mnuEditCls, *mnuEditRestore, *mnuEditRecalculate, *mnuViewPic, *mnuViewDraw,
-        *mnuViewLines1, *mnuViewLines2, *mnuViewLines3, *mnuViewAcc0, *mnuViewAcc1, *mnuViewLangRus,
-        *mnuViewLangEng, *mnuInfoAbout, *mnuInfoHelp;
+    QAction *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveImgBmp, *mnuFileSaveImgJpg,
+        *mnuFileSaveImgPng, *mnuFileSaveImgSvg, *mnuFileSaveImgPdf, *mnuFilePrint, *mnuFileExit, *mnuEditCls,
+        *mnuEditRestore, *mnuEditRecalculate, *mnuViewPic, *mnuViewDraw, *mnuViewLines1, *mnuViewLines2,
+        *mnuViewLines3, *mnuViewAcc0, *mnuViewAcc1, *mnuViewLangRus, *mnuViewLangEng, *mnuInfoAbout,
+        *mnuInfoHelp;
     QAction *del1, *del2, *del3;
 
     // Every time the window becomes active: redraw, focus into the first field.
@@ -60,9 +65,27 @@ class Form1 : public QMainWindow
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileSaveImgBmp_Click();
+    void mnuFileSaveImgJpg_Click();
+    void mnuFileSaveImgPng_Click();
+    void mnuFileSaveImgSvg_Click();
+    void mnuFileSaveImgPdf_Click();
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
 
+    // Edit menu.
+    void mnuEditCls_Click();
+    void mnuEditRestore_Click();
+    void mnuEditRecalculate_Click();
+
     // View menu.
+    void mnuViewPic_Click();
+    void mnuViewDraw_Click();
+    void mnuViewLines1_Click();
+    void mnuViewLines2_Click();
+    void mnuViewLines3_Click();
+    void mnuViewAcc0_Click();
+    void mnuViewAcc1_Click();
     void mnuViewLangRus_Click();
     void mnuViewLangEng_Click();
 
@@ -89,12 +112,17 @@ class Form1 : public QMainWindow
     void createMenu();
     void Form_Load();
     void layoutControls();
+    // Makes the outer size, frame included, the share of the screen the window was given.
+    void fitFrame();
     void setCaption();
 
     // Menu states: every enable rule of the window's commands, by what happened.
     void markEdited();      // an accepted edit: save and restore
     void markShapeChosen(); // another shape from the drop-down: restore only
-    void markUnchanged();   // started, opened or saved: neither
+    void markUnchanged();   // started, opened, saved or restored: neither
+    void markCleaned();     // emptied: restore only, and nothing to save
+    // Another accuracy: changed, though with nothing to restore; save stays as it was.
+    void markAccuracyChanged();
     // The entries of the view, accuracy and language in force are disabled,
     // the others enabled; the swatches show in the picture view only.
     void showViewSettings();
@@ -106,28 +134,40 @@ class Form1 : public QMainWindow
     void setFieldText(int index, const QString &text);
     FieldTexts fieldTexts() const;
     void readFieldsIntoRecord();
-    // Runs the lost-focus handling of the field being typed in, as leaving it would.
+    // Runs the lost-focus handling of the field being typed in, as leaving it would; a field
+    // whose text was not touched since it took the focus is left alone.
     void commitFocusedField();
     void focusIn(int index);
     void focusOut(int index);
 
     // Files and notices.
     Services::Answer ask(Message prompt, Message title, Services::Buttons buttons);
+    // The save dialog; a name typed without an extension gets the filter's. Empty: cancelled.
+    QString askSaveName(const char *filter, const QString &initial);
+    // Saves through the save dialog before the design is left; false to stay.
+    bool saveBeforeLeaving();
+    // Saves the drawing as a picture or a page in `format`; the notice shows once it is written.
+    bool exportDrawing(const QByteArray &format, const char *filter);
+    void openShapeList();
     // Writes the design to `path`; once written, that is the design's file and the notice shows.
     void saveDesignTo(const QString &path);
     void showSavedNotice();
     void setLanguage(Language language);
+    // Standard buttons and file dialogs follow the program's language.
+    void translateQt(Language language);
+    // Any change of the view: the menu states follow and the design is redrawn.
+    void viewChanged();
 
     // Shutting down.
     // The question about unsaved changes on the way out; false to stay open.
     bool confirmShutdown();
-    // Saves through the save dialog before the program ends; false to stay open.
-    bool saveForShutdown();
     void endProgram();
     void escape();
 
     Services &m_services;
+    std::unique_ptr<QTranslator> m_qtTranslator;
     int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
+    QSize m_outerSize;       // frame included
     bool m_activated = false;
     bool m_ending = false;
     bool m_ended = false;

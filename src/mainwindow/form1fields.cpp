@@ -2,6 +2,7 @@
 
 #include "mainwindow/form1.h"
 
+#include "core/fieldedits.h"
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
 #include "core/numbers.h"
@@ -59,9 +60,15 @@ void Form1::Text1_GotFocus(int index)
 void Form1::Text1_LostFocus(int index)
 {
     const QString text = Text1[index]->text();
-    if (!settings::changed && text == settings::fieldTable[index].value)
+    const QString &saved = settings::fieldTable[index].value;
+    // A shape name only translated since (the file is of the other language) is the same shape.
+    const bool sameShape =
+        index == fieldNoseShape && !text.isEmpty()
+        && noseShapeNameIn(text, Language::English) == noseShapeNameIn(saved, Language::English);
+    if (!settings::changed && (text == saved || sameShape))
         return;
     const int accuracy = settings::view.accuracy;
+    const QString number = withDecimalPoint(text);
     switch (index) {
     case fieldRocketName:
     case fieldInscription:
@@ -78,10 +85,10 @@ void Form1::Text1_LostFocus(int index)
             setFieldText(index, QString());
         break;
     case fieldFinCount:
-        setFieldText(index, formatShown(std::fabs(parseLength(text, 0))));
+        setFieldText(index, formatShown(std::fabs(parseLength(number, 0))));
         break;
     case fieldTipOffset:
-        setFieldText(index, formatShown(parseLength(text, accuracy)));
+        setFieldText(index, formatShown(parseLength(number, accuracy)));
         break;
     case fieldBcpPosition:
     case fieldBcpStability:
@@ -91,7 +98,7 @@ void Form1::Text1_LostFocus(int index)
         Text1[index]->setText(settings::focusText);
         return;
     default:
-        setFieldText(index, formatShown(std::fabs(parseLength(text, accuracy))));
+        setFieldText(index, formatShown(std::fabs(parseLength(number, accuracy))));
         break;
     }
     markEdited();
@@ -129,10 +136,29 @@ void Form1::focusOut(int index)
 
 void Form1::commitFocusedField()
 {
-    if (m_focusedField < 0)
+    // Only a text typed counts: an untouched field (an empty one after clean, say) is no edit.
+    if (m_focusedField < 0 || Text1[m_focusedField]->text() == settings::focusText)
         return;
     Text1_LostFocus(m_focusedField);
     Text1_GotFocus(m_focusedField);
+}
+
+namespace {
+
+// The keys that open a drop-down list elsewhere on the desktop.
+bool opensShapeList(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier)
+           || (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
+}
+
+} // namespace
+
+void Form1::openShapeList()
+{
+    const QString shape = noseShapeNameIn(Text1[fieldNoseShape]->text(), settings::view.language);
+    Combo1->setCurrentIndex(std::max(0, Combo1->findText(shape, Qt::MatchExactly)));
+    Combo1->showPopup();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -152,12 +178,25 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             focusOut(index);
         break;
     }
-    case QEvent::ShortcutOverride:
-        // The menu's keys win over a field's own (Ctrl+K would cut the line).
-        if (isMenuShortcut(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination())))
+    case QEvent::ShortcutOverride: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (index == fieldNoseShape && opensShapeList(key)) {
+            event->accept(); // the field's, not restore's
             return true;
+        }
+        // The menu's keys win over a field's own (Ctrl+K would cut the line). The value being
+        // typed counts first, so that F2 right after typing has something to save.
+        if (isMenuShortcut(QKeySequence(key->keyCombination()))) {
+            commitFocusedField();
+            return true;
+        }
         break;
+    }
     case QEvent::KeyPress:
+        if (index == fieldNoseShape && opensShapeList(static_cast<QKeyEvent *>(event))) {
+            openShapeList();
+            return true;
+        }
         return Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
     default:
         break;

@@ -3,11 +3,17 @@
 #include "mainwindow/form1.h"
 
 #include "core/settings.h"
+#include "drawing/drawstyle.h"
+#include "drawing/evaluation.h"
+#include "drawing/pagewriter.h"
+#include "files/filenames.h"
 #include "files/lastdesign.h"
 #include "files/parameterfile.h"
+#include "mainwindow/picturebox.h"
 #include "windows/formok.h"
 
 #include <QFileInfo>
+#include <QPaintDevice>
 
 void Form1::showSavedNotice()
 {
@@ -71,7 +77,7 @@ void Form1::mnuFileSave_Click()
     fieldsToTable();
     QString path = settings::currentFile;
     if (path.isEmpty()) {
-        path = m_services.saveFileName(this, QLatin1String(kDataFilesFilter), QString());
+        path = askSaveName(kDataFilesFilter, QString());
         if (path.isEmpty())
             return;
     }
@@ -83,7 +89,7 @@ void Form1::mnuFileSaveAs_Click()
     commitFocusedField();
     QString path;
     for (;;) {
-        path = m_services.saveFileName(this, QLatin1String(kDataFilesFilter), settings::currentFile);
+        path = askSaveName(kDataFilesFilter, settings::currentFile);
         if (path.isEmpty())
             return;
         if (path == settings::currentFile || !QFileInfo::exists(path))
@@ -105,4 +111,65 @@ void Form1::mnuFileExit_Click()
         return;
     filer::writeLastDesignFile(m_services.programFolder(), settings::currentFile, settings::view);
     endProgram();
+}
+
+// Pictures and pages. None of them changes the design, its file or its state.
+
+bool Form1::exportDrawing(const QByteArray &format, const char *filter)
+{
+    commitFocusedField();
+    const QString path =
+        askSaveName(filter, filer::stripExtension(settings::currentFile, m_services.programFolder()));
+    if (path.isEmpty())
+        return false;
+    // A picture is what the window shows; a page is drawn afresh in vectors, as a printer gets it.
+    const bool page = format == "svg" || format == "pdf";
+    const bool written =
+        page ? pagewriter::savePage(path, settings::rocket, {settings::colours, settings::view}, format)
+             : pagewriter::saveImage(path, Picture1->image(), format);
+    if (written)
+        showSavedNotice();
+    return written;
+}
+
+void Form1::mnuFileSaveImgBmp_Click()
+{
+    exportDrawing("bmp", kBmpFilter);
+}
+
+void Form1::mnuFileSaveImgJpg_Click()
+{
+    // One message for every way it can fail, a cancelled dialog included.
+    if (!exportDrawing("jpg", kJpgFilter))
+        ask(Message::JpegFailed, Message::JpegFailedTitle, Services::Buttons::OkCritical);
+}
+
+void Form1::mnuFileSaveImgPng_Click()
+{
+    exportDrawing("png", kPngFilter);
+}
+
+void Form1::mnuFileSaveImgSvg_Click()
+{
+    exportDrawing("svg", kSvgFilter);
+}
+
+void Form1::mnuFileSaveImgPdf_Click()
+{
+    exportDrawing("pdf", kPdfFilter);
+}
+
+void Form1::mnuFilePrint_Click()
+{
+    commitFocusedField();
+    const DrawStyle style{settings::colours, settings::view};
+    // A design that cannot be drawn has no page to print.
+    if (!evaluateDesign(settings::rocket, settings::view.accuracy).drawable())
+        return;
+    if (const std::unique_ptr<QPaintDevice> printer = m_services.printer()) {
+        pagewriter::printPage(*printer, settings::rocket, style);
+        return;
+    }
+    if (ask(Message::NoPrinter, Message::NoPrinterTitle, Services::Buttons::YesNo) == Services::Answer::Yes)
+        exportDrawing("pdf", kPdfFilter);
 }

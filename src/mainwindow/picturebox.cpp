@@ -18,6 +18,12 @@ Evaluation PictureBox::rebuild(const RocketParams &design, const DrawStyle &styl
     return result;
 }
 
+void PictureBox::clear()
+{
+    m_surface.clear();
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -16,6 +16,8 @@ class PictureBox : public QWidget
 
     // Evaluates and redraws the design; a design that cannot be drawn shows the start hints.
     Evaluation rebuild(const RocketParams &design, const DrawStyle &style);
+    // Erases the drawing to the background of the last rebuild.
+    void clear();
     const QImage &image() const { return m_surface.image(); }
 
     // Called after every paint; the start-up benchmark stops at the first.

@@ -76,7 +76,12 @@ std::unique_ptr<QPaintDevice> QtServices::printer()
     // With no printer installed Qt's printer still claims to be valid.
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         return nullptr;
-    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The drawing's outline widths are counted in dots of a 300-dpi page, and
+    // it fills the sheet: the page, not the printable area, is the canvas.
+    printer->setResolution(300);
+    printer->setFullPage(true);
+    return printer;
 }
 
 QString QtServices::programFolder()

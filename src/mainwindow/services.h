@@ -46,7 +46,8 @@ class Services
     // Shows one of the program's own windows modally and returns its result
     // (QDialog::Accepted or Rejected) once it has closed.
     virtual int execDialog(QDialog &dialog) = 0;
-    // A page to print on, asked for only when printing; null when there is no printer.
+    // The default printer's page, at 300 dots an inch, asked for only when
+    // printing; null when no printer is installed.
     virtual std::unique_ptr<QPaintDevice> printer() = 0;
     // The folder that holds the program.
     virtual QString programFolder() = 0;
@@ -55,5 +56,10 @@ class Services
     virtual void singleShot(int milliseconds, QObject *context, std::function<void()> tick) = 0;
 };
 
-// Filters of the file dialogs.
-inline const char kDataFilesFilter[] = "Data files (*.dat)";
+// Filters of the file dialogs, the same in both languages.
+inline constexpr char kDataFilesFilter[] = "Data files (*.dat)";
+inline constexpr char kBmpFilter[] = "Bitmap pictures (*.bmp)";
+inline constexpr char kJpgFilter[] = "JPEG Image (*.jpg)";
+inline constexpr char kPngFilter[] = "PNG pictures (*.png)";
+inline constexpr char kSvgFilter[] = "SVG drawings (*.svg)";
+inline constexpr char kPdfFilter[] = "PDF documents (*.pdf)";

@@ -6,6 +6,7 @@
 #include "mainwindow/services.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QPaintDevice>
@@ -17,7 +18,9 @@ class ScriptedServices : public Services
   public:
     QList<Answer> answers; // to message boxes, in order; none left: Cancel
     QStringList fileNames; // chosen in file dialogs, in order; empty or none left: cancelled
-    QStringList asked;     // every message box shown: "title: prompt [buttons]"
+    QStringList inputs;    // typed into input boxes, in order; none left: cancelled
+    QStringList asked;     // every message box shown: "title: prompt [buttons]", and every
+                           // input box: "title: prompt [proposed answer]"
     QStringList dialogs;   // "open <initial name>" or "save <initial name>"
     QStringList shown;     // every window of the program shown: "title: its labels' texts"
     QList<int> timers;     // intervals of the timers started
@@ -31,9 +34,11 @@ class ScriptedServices : public Services
         asked.append(QStringLiteral("%1: %2 [%3]").arg(title, prompt).arg(int(buttons)));
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
-    QString inputBox(QWidget *, const QString &, const QString &, const QString &) override
+    QString inputBox(QWidget *, const QString &prompt, const QString &title,
+                     const QString &proposed) override
     {
-        return {};
+        asked.append(QStringLiteral("%1: %2 [%3]").arg(title, prompt, proposed));
+        return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }
     QString openFileName(QWidget *, const QString &, const QString &initial) override
     {
@@ -58,7 +63,13 @@ class ScriptedServices : public Services
         });
         return dialog.exec();
     }
-    std::unique_ptr<QPaintDevice> printer() override { return nullptr; }
+    // Without a printer installed there is none; with one, every page it got.
+    bool printerInstalled = false;
+    QList<QImage> printed;
+    std::unique_ptr<QPaintDevice> printer() override
+    {
+        return printerInstalled ? std::make_unique<Page>(printed) : nullptr;
+    }
     QString programFolder() override { return folder; }
     QSize screenSize() override { return screen; }
     // The tick comes as soon as the event loop runs: no test waits 300 ms.
@@ -69,6 +80,24 @@ class ScriptedServices : public Services
     }
 
   private:
+    // An A4 page at 300 dots an inch that is printed when the program lets go of it.
+    class Page : public QImage
+    {
+      public:
+        explicit Page(QList<QImage> &printed)
+            : QImage(2480, 3508, QImage::Format_RGB32)
+            , m_printed(printed)
+        {
+            fill(Qt::white);
+            setDotsPerMeterX(11811);
+            setDotsPerMeterY(11811);
+        }
+        ~Page() override { m_printed.append(*this); }
+
+      private:
+        QList<QImage> &m_printed;
+    };
+
     QString chosen(const QString &kind, const QString &initial)
     {
         dialogs.append(kind + initial);
