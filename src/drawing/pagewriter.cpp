@@ -18,7 +18,7 @@ namespace pagewriter {
 namespace {
 
 // An SVG page is measured in whole device units; at ten to the millimetre
-// A4 comes out exactly 210 × 297 mm, close to a printer's 300 dots an inch.
+// (254 an inch, near a printer's 300) A4 comes out exactly 210 × 297 mm.
 constexpr int kSvgDpi = 254;
 
 void drawPage(QPaintDevice &device, const RocketParams &design, const DrawStyle &style)
@@ -32,7 +32,7 @@ void drawPage(QPaintDevice &device, const RocketParams &design, const DrawStyle 
 
 bool writeSvg(QIODevice &file, const RocketParams &design, const DrawStyle &style)
 {
-    const QSize page = QPageSize(QPageSize::A4).sizePixels(kSvgDpi);
+    const QSize page(2100, 2970);
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(page);

@@ -1,9 +1,11 @@
 // Faults a rocketeer would notice: a field, colour or caption written wrong; quotes, commas, a line
 // break, an older writer's stray quote or colour form (" 7", "+7", "7.00") or a partial file
 // spoiling a design; Cyrillic turned into '?'; a failed save reported as done or losing the old
-// file; a last.srd line read into the wrong setting, or a broken one spoiling the lines before it.
+// file; a last.srd line read into the wrong setting, or a broken one spoiling the lines before it;
+// a picture proposed in another folder, or a design saved where the open dialog never lists it.
 #include "core/captions.h"
 #include "files/atomicwrite.h"
+#include "files/filenames.h"
 #include "files/lastdesign.h"
 #include "files/parameterfile.h"
 #include "testkit.h"
@@ -188,6 +190,29 @@ class TestFiles : public QObject
         QCOMPARE(read.language, view.language);
         filer::writeLastDesignFile(m_dir.path(), current, read);
         QCOMPARE(readAll(last), file);
+    }
+
+    void fileNames_data()
+    {
+        // The current file or a typed name; the picture name proposed for it (the program folder
+        // is /prog), and the name a data file is saved under.
+        columns<QString, QString, QString>("name", "picture", "saved");
+        // clang-format off
+        row("a design", "/d/alpha.dat", "/d/alpha", "/d/alpha.dat");
+        row("a folder with a full stop", "/my.designs/alpha.dat", "/my.designs/alpha", "/my.designs/alpha.dat");
+        row("typed without extension", "/my.designs/alpha", "/prog/MyRocket", "/my.designs/alpha.dat");
+        row("a hidden file", "/d/.alpha", "/prog/MyRocket", "/d/.alpha.dat");
+        row("another extension", "/d/alpha.txt", "/d/alpha", "/d/alpha.txt");
+        row("no current file", "", "/prog/MyRocket", "");
+        // clang-format on
+    }
+    void fileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, picture);
+        QFETCH(QString, saved);
+        QCOMPARE(filer::stripExtension(name, QStringLiteral("/prog")), picture);
+        QCOMPARE(filer::withFilterExtension(name, QStringLiteral("Data files (*.dat)")), saved);
     }
 };
 

@@ -4,11 +4,13 @@
 // - a typed value normalised wrongly, an output field taking typed text               normalisation
 // - a field's own key winning over a menu shortcut (Ctrl+K cutting the line)          menuKeysWin
 // - a pasted line break shifting every later item of the saved design by a line       pastedLine
+// - F2 right after typing saving nothing, the shape list out of the keyboard's reach  keyboard
 
 #include "mainwindow/form1fixture.h"
 
 #include "files/parameterfile.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -61,6 +63,7 @@ class TestForm1Fields : public Form1Test
         row("length: the sign goes", fieldBodyLength, 0, "-25", "25", true);
         row("length: rounded to 1 mm", fieldNoseLength, 0, "80.5", "80", true);
         row("length at 0.1 mm: no trailing zero", fieldNoseLength, 1, "12.30", "12.3", true);
+        row("decimal comma", fieldNoseLength, 0, "12,7", "13", true);
         row("tip offset keeps its sign", fieldTipOffset, 0, "-25.5", "-26", true);
         row("fin count 3.6", fieldFinCount, 1, "3.6", "4", true);
         row("fin count without sign", fieldFinCount, 0, "-4", "4", true);
@@ -124,6 +127,28 @@ class TestForm1Fields : public Form1Test
         QCOMPARE(table[fieldNoseShape].value, u"чечевичный"_s);
         QCOMPARE(table[fieldInscription].value, field(fieldInscription)->text());
         QCOMPARE(colours, settings::colours);
+    }
+
+    void keyboard()
+    {
+        putDefault();
+        start();
+        // F2 right after typing, with save not yet enabled: the value is taken, then saved.
+        type(fieldNoseLength, u"90"_s, false);
+        QTest::keyClick(field(fieldNoseLength), Qt::Key_F2);
+        QVERIFY(read(u"empiric.dat"_s).contains("\",\"90\"\r\n"));
+        QCOMPARE(m_services.shown.size(), 1);
+        // F4 and Alt+Down in the shape field open the list at the design's shape; restore waits.
+        type(fieldNoseLength, u"95"_s);
+        const QKeyCombination keys[] = {Qt::Key_F4, Qt::ALT | Qt::Key_Down};
+        for (const QKeyCombination key : keys) {
+            field(fieldNoseShape)->setFocus();
+            QTest::keyClick(field(fieldNoseShape), key.key(), key.keyboardModifiers());
+            QTRY_VERIFY(m_form->Combo1->view()->isVisible());
+            QCOMPARE(m_form->Combo1->currentIndex(), 3); // "чечевичный"
+            m_form->Combo1->hidePopup();
+        }
+        QCOMPARE(field(fieldNoseLength)->text(), u"95"_s);
     }
 };
 

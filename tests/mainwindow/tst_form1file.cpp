@@ -3,9 +3,13 @@
 // - another file overwritten without a question, a rename after a failed write         saving
 // - an open that keeps the old design or its colours, or drops a shape name of the other
 //   language; unsaved edits not asked about first                                      opening
+// - an export missing, of another kind or size, another file left in place, a notice after a
+//   failure, the picture proposed in another folder, the JPEG message missing          exports
+// - a page printed for a design that cannot be drawn, no way out without a printer     printing
 
 #include "mainwindow/form1fixture.h"
 
+#include <QImageReader>
 #include <QLabel>
 
 class TestForm1File : public Form1Test
@@ -95,6 +99,96 @@ class TestForm1File : public Form1Test
         type(fieldNoseShape, u"cone"_s);
         QCOMPARE(field(fieldNoseShape)->text(), u"cone"_s);
         QCOMPARE(m_form->windowTitle(), u"Quentarolith          "_s + path(u"en.dat"_s));
+    }
+
+    void exports_data()
+    {
+        // The entry, what Qt reads the file back as, and its size: the picture on screen, or an
+        // A4 page, 210 × 297 mm, which Qt's SVG reader measures at 90 pixels an inch.
+        columns<QString, QByteArray, QSize>("entry", "kind", "size");
+        const QSize picture(-1, -1); // the drawing surface's own
+        // clang-format off
+        row("bmp", "mnuFileSaveImgBmp", QByteArray("bmp"), picture);
+        row("jpg", "mnuFileSaveImgJpg", QByteArray("jpeg"), picture);
+        row("png", "mnuFileSaveImgPng", QByteArray("png"), picture);
+        row("svg", "mnuFileSaveImgSvg", QByteArray("svg"), QSize(744, 1052));
+        row("pdf", "mnuFileSaveImgPdf", QByteArray("pdf"), QSize());
+        // clang-format on
+    }
+    void exports()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, kind);
+        QFETCH(QSize, size);
+        putDefault();
+        start();
+        QAction *action = m_form->findChild<QAction *>(entry);
+        const QString extension = entry.right(3).toLower();
+        // A name typed without extension, an older file of that name replaced without a question.
+        const QString file = path(u"empiric."_s + extension);
+        put(u"empiric."_s + extension, "old");
+        m_services.fileNames = {path(u"empiric"_s)};
+        action->trigger();
+        QCOMPARE(m_services.dialogs, QStringList{u"save "_s + path(u"empiric"_s)});
+        QCOMPARE(m_services.shown, QStringList{u"O'k: Сохранено"_s});
+        QCOMPARE(m_services.asked, QStringList());
+        if (kind == "pdf") {
+            QFile pdf(file);
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            const QByteArray bytes = pdf.readAll();
+            QVERIFY(bytes.startsWith("%PDF"));
+            QVERIFY(bytes.contains("/MediaBox [0 0 595.000000 842.000000]")); // A4 in whole points
+        } else {
+            QImageReader reader(file);
+            QCOMPARE(reader.format(), kind);
+            QCOMPARE(reader.size(), size.isValid() ? size : m_form->Picture1->size());
+        }
+        // Cancelled: nothing more shown, except the JPEG's one message for every failure.
+        m_services.shown.clear();
+        action->trigger();
+        QCOMPARE(m_services.shown, QStringList());
+        QCOMPARE(m_services.asked,
+                 kind != "jpeg"
+                     ? QStringList()
+                     : QStringList{u"Ошибка сохранения JPEG: Сохранение в формате JPEG не удалось."
+                                   "\r\nПроверьте наличие библиотечного файла SAVTOJPG.DLL\r\nв "
+                                   "директории приложения или в папке /WIND0WS/System32 [16]"_s});
+        // A folder that is not there: no notice.
+        m_services.fileNames = {path(u"none/x"_s)};
+        action->trigger();
+        QCOMPARE(m_services.shown, QStringList());
+    }
+
+    void printing()
+    {
+        putDefault();
+        start();
+        // No printer: the page may go to a PDF instead.
+        m_services.answers = {Answer::No, Answer::Yes};
+        m_services.fileNames = {path(u"page"_s)};
+        m_form->mnuFilePrint->trigger();
+        QCOMPARE(m_services.dialogs, QStringList());
+        m_form->mnuFilePrint->trigger();
+        QCOMPARE(m_services.asked,
+                 QStringList(2, u"Печать: Принтер не найден. Сохранить страницу в PDF? [4]"_s));
+        QVERIFY(read(u"page.pdf"_s).startsWith("%PDF"));
+        // A printer gets one page; the picture's outlines one dot wide on it.
+        m_services.printerInstalled = true;
+        m_form->mnuFilePrint->trigger();
+        QCOMPARE(m_services.printed.size(), 1);
+        const QImage page = m_services.printed.first();
+        // The body's left edge: 15 mm off the axis at 1000/430 units a mm (the body ends at 430
+        // mm), 3508/1200 dots a unit.
+        const int y = page.height() / 2;
+        const int edge = qRound((848.485 / 2 - 15 * 1000.0 / 430) * 3508 / 1200);
+        QCOMPARE(page.pixelColor(edge - 2, y), QColor(Qt::white));
+        QCOMPARE(page.pixelColor(edge + 2, y), QColor(150, 150, 150));
+        // Nothing to draw, nothing printed and nothing asked.
+        m_form->mnuEditCls->trigger();
+        m_services.asked.clear();
+        m_form->mnuFilePrint->trigger();
+        QCOMPARE(m_services.printed.size(), 1);
+        QCOMPARE(m_services.asked, QStringList());
     }
 };
 

@@ -2,12 +2,19 @@
 // - captions, menus, the shape name, the drop-down or the saved notice in the wrong language, or
 //   a language switch marking the design changed                                      languages
 // - the drawing's texts (draft labels) left in the old language after a switch        languages
+// - Qt's own buttons and dialogs in English for a Russian user                        languages
+// - a shape name only translated counted as an edit: F2 and a question nobody earned  languages
+// - a view command not redrawing, the swatches in the draft, the wrong line width     viewCommands
+// - decimals lost without the question or despite No, the state after an accuracy switch
+//                                                                                     viewCommands
 
 #include "mainwindow/form1fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 
 class TestForm1View : public Form1Test
 {
@@ -25,7 +32,15 @@ class TestForm1View : public Form1Test
         f.Combo1->setCurrentIndex(3); // "чечевичный", the design's own
         QCOMPARE(f.mnuViewLang->title(), u"language"_s);
 
+        // Qt's own buttons speak the program's language.
+        const auto yesButton = [] {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Yes);
+            return box.button(QMessageBox::Yes)->text();
+        };
+        QCOMPARE(yesButton(), u"&Да"_s);
         f.mnuViewLangEng->trigger();
+        QCOMPARE(yesButton(), u"&Yes"_s);
         QCOMPARE(field(fieldNoseShape)->text(), u"ogive"_s);
         QCOMPARE(f.Combo1->itemText(3), u"ogive"_s); // replaced in place, the choice kept
         QCOMPARE(f.Combo1->currentIndex(), 3);
@@ -33,8 +48,10 @@ class TestForm1View : public Form1Test
         QCOMPARE(f.mnuInfoAbout->text(), u"about programm"_s);
         QCOMPARE(f.mnuViewLang->title(), u"язык"_s);
         QCOMPARE(enabled(u"mnuViewLangRus mnuViewLangEng mnuFileSave"_s), u"mnuViewLangRus"_s);
+        QCOMPARE(shown(), expected());    // "cg[255]" at once, not "цт[255]"
+        type(fieldNoseShape, u"ogive"_s); // passing through: the same shape, only translated
         QCOMPARE(settings::changed, false);
-        QCOMPARE(shown(), expected()); // "cg[255]" at once, not "цт[255]"
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), QString());
 
         // Saved in English, the file's captions are English, and so is the notice.
         m_services.fileNames = {path(u"en.dat"_s)};
@@ -44,6 +61,53 @@ class TestForm1View : public Form1Test
         f.mnuViewLangRus->trigger();
         QCOMPARE(field(fieldNoseShape)->text(), u"чечевичный"_s);
         QCOMPARE(f.Label1[0]->text(), u"РАКЕТА"_s);
+        QCOMPARE(shown(), expected());
+    }
+
+    void viewCommands()
+    {
+        putDefault();
+        start();
+        Form1 &f = *m_form;
+        f.mnuViewDraw->trigger();
+        QCOMPARE(enabled(u"mnuViewPic mnuViewDraw"_s), u"mnuViewPic"_s);
+        QCOMPARE(f.LabelP[0]->isVisible(), false);
+        QCOMPARE(shown(), expected());
+        for (QAction *lines : {f.mnuViewLines3, f.mnuViewLines2, f.mnuViewLines1}) {
+            lines->trigger();
+            QCOMPARE(settings::view.lineWidth, lines->text().left(1).toInt());
+            QCOMPARE(shown(), expected());
+        }
+        f.mnuViewPic->trigger();
+        QCOMPARE(enabled(u"mnuViewPic mnuViewDraw"_s), u"mnuViewDraw"_s);
+        QCOMPARE(f.LabelP[3]->isVisible(), true);
+        QCOMPARE(f.LabelP[3]->text(), u"..."_s);
+        QCOMPARE(settings::changed, false);
+
+        // To 0.1 mm without a question; the design counts as changed, but nothing is restored
+        // or saved by a key for it.
+        f.mnuViewAcc1->trigger();
+        QCOMPARE(m_services.asked, QStringList());
+        QCOMPARE(settings::changed, true);
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore mnuViewAcc0 mnuViewAcc1"_s),
+                 u"mnuViewAcc0"_s);
+        type(fieldNoseLength, u"120.5"_s);
+        type(fieldBodyDiameter, u"40.5"_s);
+        QCOMPARE(field(fieldNoseLength)->text(), u"120.5"_s);
+        // Back to 1 mm: No keeps the decimals; Yes rounds them, halves to even.
+        m_services.answers = {Answer::No, Answer::Yes};
+        f.mnuViewAcc0->trigger();
+        QCOMPARE(settings::view.accuracy, 1);
+        QCOMPARE(field(fieldBodyDiameter)->text(), u"40.5"_s);
+        f.mnuViewAcc0->trigger();
+        QCOMPARE(m_services.asked,
+                 QStringList(2,
+                             u"Изменеие данных: Уменьшение точности приведет к потере десятичных "
+                             "знаков. Продолжить? [4]"_s));
+        QCOMPARE(field(fieldNoseLength)->text(), u"120"_s);
+        QCOMPARE(field(fieldBodyDiameter)->text(), u"40"_s);
+        QCOMPARE(settings::rocket.bodyDiameter, 40.0);
+        QCOMPARE(enabled(u"mnuViewAcc0 mnuViewAcc1"_s), u"mnuViewAcc1"_s);
         QCOMPARE(shown(), expected());
     }
 };
