@@ -15,7 +15,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

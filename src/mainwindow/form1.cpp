@@ -160,16 +160,23 @@ void Form1::fitFrame()
     const QRect inner = geometry();
     const QRect outer = frameGeometry();
     const QSize frame = outer.size() - inner.size();
-    if (frame.width() <= 0 && frame.height() <= 0)
+    if (m_frameFitted || (frame.width() <= 0 && frame.height() <= 0))
         return;
+    m_frameFitted = true;
     // move() placed the frame's corner already; the frame is taken off the size.
     resize((m_outerSize - frame).expandedTo(minimumSize()));
 }
 
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The window system tells the frame's size only once it has put the frame round the window.
+    fitFrame();
+}
+
 void Form1::Form_Activate()
 {
-    if (!m_activated)
-        fitFrame();
+    fitFrame();
     m_activated = true;
     activateWindow();
     rebuild();

@@ -105,6 +105,7 @@ class Form1 : public QMainWindow
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
   private:
     // Construction and start-up.
@@ -168,6 +169,7 @@ class Form1 : public QMainWindow
     std::unique_ptr<QTranslator> m_qtTranslator;
     int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
     QSize m_outerSize;       // frame included
+    bool m_frameFitted = false;
     bool m_activated = false;
     bool m_ending = false;
     bool m_ended = false;

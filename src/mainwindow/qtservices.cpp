@@ -3,13 +3,27 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
+
+namespace {
+
+// How wide a question must be for the window frame to show its whole title:
+// the frame's own buttons take about six letters' room.
+int roomForTitle(const QWidget &box, const QString &title)
+{
+    const QFontMetrics metrics(box.font());
+    return metrics.horizontalAdvance(title) * 6 / 5 + 6 * metrics.averageCharWidth() + 60;
+}
+
+} // namespace
 
 Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, Buttons buttons,
                                         const QString &title)
@@ -34,6 +48,9 @@ Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, 
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(roomForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -49,9 +66,14 @@ Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, 
 QString QtServices::inputBox(QWidget *parent, const QString &prompt, const QString &title,
                              const QString &proposed)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, proposed, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    // The dialog takes its width from its text field.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(roomForTitle(dialog, title) - 24);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtServices::openFileName(QWidget *parent, const QString &filter, const QString &initial)
