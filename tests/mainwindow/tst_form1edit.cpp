@@ -112,6 +112,11 @@ class TestForm1Edit : public Form1Test
         QVERIFY(read(u"c.dat"_s).contains("\",\"90\"\r\n"));
         QCOMPARE(field(fieldNoseLength)->text(), QString());
         QCOMPARE(m_form->windowTitle(), u"Quentarolith          "_s + path(u"c.dat"_s));
+        // No: nothing saved, and nothing left for F2 to save.
+        type(fieldNoseLength, u"91"_s);
+        m_services.answers = {Answer::No};
+        m_form->mnuEditCls->trigger();
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), u"mnuEditRestore"_s);
         m_form->mnuEditRestore->trigger();
         QCOMPARE(field(fieldNoseLength)->text(), u"90"_s);
     }

@@ -142,6 +142,11 @@ class TestForm1Fields : public Form1Test
         type(fieldNoseLength, u"95"_s);
         const QKeyCombination keys[] = {Qt::Key_F4, Qt::ALT | Qt::Key_Down};
         for (const QKeyCombination key : keys) {
+            // Claimed by the field before the menu sees the key, as a window system asks it.
+            QKeyEvent claim(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+            claim.ignore();
+            static_cast<QObject *>(m_form.get())->eventFilter(field(fieldNoseShape), &claim);
+            QVERIFY(claim.isAccepted());
             field(fieldNoseShape)->setFocus();
             QTest::keyClick(field(fieldNoseShape), key.key(), key.keyboardModifiers());
             QTRY_VERIFY(m_form->Combo1->view()->isVisible());
@@ -149,6 +154,7 @@ class TestForm1Fields : public Form1Test
             m_form->Combo1->hidePopup();
         }
         QCOMPARE(field(fieldNoseLength)->text(), u"95"_s);
+        QCOMPARE(m_services.asked, QStringList());
     }
 };
 

@@ -84,8 +84,9 @@ class TestForm1View : public Form1Test
         QCOMPARE(f.LabelP[3]->text(), u"..."_s);
         QCOMPARE(settings::changed, false);
 
-        // To 0.1 mm without a question; the design counts as changed, but nothing is restored
-        // or saved by a key for it.
+        // To 0.1 mm without a question, after clean: the design counts as changed, but nothing
+        // is restored or saved by a key for it.
+        f.mnuEditCls->trigger();
         f.mnuViewAcc1->trigger();
         QCOMPARE(m_services.asked, QStringList());
         QCOMPARE(settings::changed, true);
