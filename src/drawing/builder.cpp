@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace builder {
 
 namespace {
@@ -86,9 +88,12 @@ Evaluation rebuild(Canvas &canvas, const RocketParams &r, const DrawStyle &style
     drawCgMarker(canvas, style, r.cgPosition, r.bodyDiameter, axisX, noseTipY, scale);
 
     drawBcpMarker(canvas, style, result.bcpPosition, r.cgPosition, r.bodyDiameter, axisX, noseTipY, scale);
+    // A foot line wider than the sheet starts at its left edge and is cut at
+    // the right, so that it reads from its beginning.
+    const auto footX = [&](double x) { return std::max(canvas.scaleLeft(), x); };
     if (!result.warning.isEmpty()) {
         canvas.setTextColour(kWarningRed);
-        canvas.setCurrentX(canvas.scaleWidth() / 2 - canvas.textWidth(result.warning) / 2);
+        canvas.setCurrentX(footX(canvas.scaleWidth() / 2 - canvas.textWidth(result.warning) / 2));
         canvas.setCurrentY(canvas.scaleHeight() - canvas.textHeight(QStringLiteral("L")));
         canvas.print(result.warning);
     }
@@ -97,7 +102,8 @@ Evaluation rebuild(Canvas &canvas, const RocketParams &r, const DrawStyle &style
     if (!r.inscription.isEmpty()) {
         // The two plus signs only keep a margin on the right; they are not printed.
         canvas.setTextColour(Qt::black);
-        canvas.setCurrentX(canvas.scaleWidth() - canvas.textWidth(r.inscription + QStringLiteral("++")));
+        canvas.setCurrentX(
+            footX(canvas.scaleWidth() - canvas.textWidth(r.inscription + QStringLiteral("++"))));
         canvas.setCurrentY(canvas.scaleHeight() - 2 * canvas.textHeight(QStringLiteral("L")));
         canvas.print(r.inscription);
     }

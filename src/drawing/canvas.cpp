@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QPaintDevice>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -10,11 +11,21 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// No sheet holds more letters on one line (even at 10000 pixels high a
-// letter of the standing font is wider than two pixels); a longer text is
+// No sheet holds more letters on one line (even a narrow letter of the
+// standing font spans a three-hundredth of the sheet's width); a longer text is
 // measured and drawn as its first kMaxTextLength letters, which keeps a
 // design file with an endless name from stalling every redraw.
 constexpr qsizetype kMaxTextLength = 4096;
+
+// A picture shows the sheet as the main window does on a 1280 × 1024 screen,
+// whose drawing surface is some 880 pixels high: there the standing
+// 8.25-point font is 11 pixels, as small as it still reads well, and a pen of
+// 1 a hairline. A picture of any other height scales pens and fonts by its
+// height over this one, so a thumbnail and a poster show the same sheet.
+constexpr double kReferenceHeight = 880;
+// A picture counts its points as a plain screen does, whatever resolution
+// the image claims.
+constexpr double kScreenDpi = 96;
 
 // The window's standing font and the rocket name's font come from the
 // older Windows world; map them once onto families every Debian machine has.
@@ -78,9 +89,11 @@ bool clipSegment(QPointF &p, QPointF &q, const QRectF &r)
 Canvas::Canvas(QPaintDevice *device, Kind kind)
     : m_device(device)
     , m_kind(kind)
+    , m_sizeFactor(kind == Kind::Picture ? std::max(1, device->height()) / kReferenceHeight : 1.0)
     , m_font(standingFont())
     , m_metrics(m_font, device)
 {
+    fontChanged();
     m_painter.begin(device);
     // Crisp outlines as on a plain screen; text stays smooth.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -125,10 +138,17 @@ void Canvas::setLineWidth(int pixels)
     m_lineWidth = std::max(1, pixels);
 }
 
+int Canvas::deviceWidth(int pixels) const
+{
+    // Whole pixels, and never thinner than one, so that no line of a small picture vanishes.
+    return m_kind == Kind::Picture ? std::max(1, qRound(pixels * m_sizeFactor)) : pixels;
+}
+
 QPen Canvas::pen(const QColor &colour) const
 {
-    QPen p(colour, m_lineWidth, m_lineStyle == DashDot ? Qt::DashDotLine : Qt::SolidLine);
-    p.setCapStyle(m_lineWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+    const int width = deviceWidth(m_lineWidth);
+    QPen p(colour, width, m_lineStyle == DashDot ? Qt::DashDotLine : Qt::SolidLine);
+    p.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
     p.setJoinStyle(Qt::RoundJoin);
     return p;
 }
@@ -150,7 +170,7 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
         return;
     QPointF p = toDevice(x1, y1);
     QPointF q = toDevice(x2, y2);
-    const double m = m_lineWidth + 2.0;
+    const double m = deviceWidth(m_lineWidth) + 2.0;
     if (!clipSegment(p, q, QRectF(-m, -m, m_device->width() + 2 * m, m_device->height() + 2 * m)))
         return;
     m_painter.setPen(pen(colour));
@@ -174,7 +194,7 @@ void Canvas::filledBox(double x1, double y1, double x2, double y2, const QColor 
     const QPointF a = toDevice(x1, y1);
     const QPointF b = toDevice(x2, y2);
     // Cut the box to just beyond the device: what is visible stays the same.
-    const double m = m_lineWidth + 2.0;
+    const double m = deviceWidth(m_lineWidth) + 2.0;
     const double left = std::clamp(std::min(a.x(), b.x()), -m, m_device->width() + m);
     const double right = std::clamp(std::max(a.x(), b.x()), -m, m_device->width() + m);
     const double top = std::clamp(std::min(a.y(), b.y()), -m, m_device->height() + m);
@@ -215,7 +235,7 @@ void Canvas::drawRound(double x, double y, double r, const QColor &colour,
     const QPointF c = toDevice(x, y);
     // Round on the device, its radius measured across.
     const double radius = std::fabs(r * pixelsPerUnitX());
-    if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + m_lineWidth + 2))
+    if (!isActive() || radius > 1e6 || !nearSheet(c.x(), c.y(), radius + deviceWidth(m_lineWidth) + 2))
         return;
     m_painter.setPen(pen(colour));
     m_painter.setBrush(fillBrush());
@@ -232,6 +252,77 @@ void Canvas::drawRound(double x, double y, double r, const QColor &colour,
     m_painter.setBrush(Qt::NoBrush);
 }
 
+void Canvas::filledSlices(Slicing slicing, const QList<Section> &sections, const QColor &colour)
+{
+    if (!isActive() || sections.size() < 2)
+        return;
+    const bool rows = slicing == Slicing::Rows;
+    if (std::fabs(rows ? pixelsPerUnitY() : pixelsPerUnitX()) <= 1) {
+        fillSnappedSlices(rows, sections, colour);
+        return;
+    }
+    // The corners cut to just beyond the device, as a box's are.
+    const double m = deviceWidth(m_lineWidth) + 2.0;
+    const auto corner = [&](double at, double across) {
+        const QPointF p = rows ? toDevice(across, at) : toDevice(at, across);
+        return QPointF(std::clamp(p.x(), -m, m_device->width() + m),
+                       std::clamp(p.y(), -m, m_device->height() + m));
+    };
+    QPolygonF outline;
+    outline.reserve(2 * sections.size());
+    for (const Section &s : sections) {
+        if (finite(s.at, s.low))
+            outline << corner(s.at, s.low);
+    }
+    for (auto s = sections.crbegin(); s != sections.crend(); ++s) {
+        if (finite(s->at, s->high))
+            outline << corner(s->at, s->high);
+    }
+    m_painter.setPen(pen(colour));
+    m_painter.setBrush(colour);
+    m_painter.drawPolygon(outline);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::fillSnappedSlices(bool rows, const QList<Section> &sections, const QColor &colour)
+{
+    const QTransform &t = m_toDevice;
+    const auto along = [&](double v) { return rows ? v * t.m22() + t.dy() : v * t.m11() + t.dx(); };
+    const auto across = [&](double v) { return rows ? v * t.m11() + t.dx() : v * t.m22() + t.dy(); };
+    const double alongLimit = (rows ? m_device->height() : m_device->width()) + 2.0;
+    const double acrossLimit = (rows ? m_device->width() : m_device->height()) + 2.0;
+    const auto pixel = [](double v, double limit) { return int(std::floor(std::clamp(v, -2.0, limit))); };
+
+    double first = qInf(), last = -qInf();
+    for (const Section &s : sections) {
+        if (std::isfinite(s.at)) {
+            first = std::min(first, along(s.at));
+            last = std::max(last, along(s.at));
+        }
+    }
+    // A cut between two slices goes to the nearest pixel boundary, so that each
+    // pixel row belongs to the slice over its middle and neighbours neither
+    // overlap nor leave a gap; the shape's two ends and every slice's sides
+    // take in their edge pixel, as a box's edges do.
+    for (qsizetype i = 1; i < sections.size(); ++i) {
+        const Section &a = sections[i - 1], &b = sections[i];
+        if (!finite(a.at, b.at) || !finite(a.low, b.high))
+            continue;
+        const double lo = std::min(along(a.at), along(b.at));
+        const double hi = std::max(along(a.at), along(b.at));
+        const int from = pixel(lo == first ? lo : lo + 0.5, alongLimit);
+        const int to = hi == last ? pixel(hi, alongLimit) + 1 : pixel(hi + 0.5, alongLimit);
+        if (from >= to)
+            continue; // thinner than a pixel: its neighbours cover the row
+        const double x1 = across(a.low), x2 = across(b.high);
+        const int side1 = pixel(std::min(x1, x2), acrossLimit);
+        const int side2 = pixel(std::max(x1, x2), acrossLimit);
+        m_painter.fillRect(rows ? QRect(QPoint(side1, from), QPoint(side2, to - 1))
+                                : QRect(QPoint(from, side1), QPoint(to - 1, side2)),
+                           colour);
+    }
+}
+
 void Canvas::print(const QString &text)
 {
     const double height = textHeight(text);
@@ -244,7 +335,7 @@ void Canvas::print(const QString &text)
         if (at.x() <= m_device->width() && at.y() <= m_device->height() && at.y() + deviceHeight >= 0
             && at.x() > -1e7 && m_metrics.height() >= 1) {
             if (!m_drawFont) {
-                m_drawFont = m_font;
+                m_drawFont = deviceFont();
                 m_drawFont->setFamily(QFontInfo(m_font).family());
             }
             m_painter.setFont(*m_drawFont);
@@ -287,9 +378,19 @@ void Canvas::setFontBold(bool bold)
     fontChanged();
 }
 
+QFont Canvas::deviceFont() const
+{
+    if (m_kind != Kind::Picture)
+        return m_font;
+    const int dpi = m_device->logicalDpiY();
+    QFont font = m_font;
+    font.setPointSizeF(m_font.pointSizeF() * m_sizeFactor * (dpi > 0 ? kScreenDpi / dpi : 1.0));
+    return font;
+}
+
 void Canvas::fontChanged()
 {
-    m_metrics = QFontMetricsF(m_font, m_device);
+    m_metrics = QFontMetricsF(deviceFont(), m_device);
     m_drawFont.reset();
 }
 

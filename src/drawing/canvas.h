@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
 #include <QPainter>
 #include <QString>
 #include <QTransform>
@@ -16,12 +17,13 @@ class QPaintDevice;
 // implementation over QPainter serves any paint device: the retained image
 // behind the main window, a printer or PDF page, an SVG generator.
 //
-// Coordinates are user units after setUserScale; line widths are whole device
-// pixels whatever the scale; font sizes are points, so text keeps its size on
-// the device while the drawing scales. Graphic state (line width and style,
-// fill, colours, font, text cursor) persists between calls, as the drawing
-// routines expect. Nothing that is not finite ever reaches the painter, and
-// shapes far outside the sheet are clipped before they do.
+// Coordinates are user units after setUserScale. Line widths are whole pixels
+// and font sizes points, both as on a page: a printer keeps them as they are;
+// a picture scales them with its height (see kReferenceHeight in canvas.cpp),
+// so that it shows the same sheet at any size. Graphic state (line width and
+// style, fill, colours, font, text cursor) persists between calls, as the
+// drawing routines expect. Nothing that is not finite ever reaches the
+// painter, and shapes far outside the sheet are clipped before they do.
 class Canvas
 {
   public:
@@ -76,6 +78,20 @@ class Canvas
     // as seen, 0 pointing right), both radii drawn, filled by the fill style.
     void sector(double x, double y, double r, const QColor &colour, double a1, double a2);
 
+    // A shape laid out as slices one user unit thick: cross-sections at whole
+    // units `at` along the rows (nose) or columns (fins), each reaching from
+    // `low` to `high` across them; slice i fills the band between sections
+    // i − 1 and i from the low end of the one to the high end of the other,
+    // edges included. Slices finer than a device pixel are snapped to whole
+    // pixels, one slice to a pixel row or column, so that the edges climb
+    // without teeth; coarser ones would show as steps, so the outline through
+    // the sections is filled as one polygon instead.
+    enum class Slicing { Rows, Columns };
+    struct Section {
+        double at, low, high;
+    };
+    void filledSlices(Slicing slicing, const QList<Section> &sections, const QColor &colour);
+
     double currentX() const { return m_cursorX; }
     double currentY() const { return m_cursorY; }
     void setCurrentX(double x) { m_cursorX = x; }
@@ -113,18 +129,25 @@ class Canvas
     double pixelsPerUnitY() const { return m_toDevice.m22(); }
 
   private:
+    // The pen width on the device for a width in page pixels.
+    int deviceWidth(int pixels) const;
     QPen pen(const QColor &colour) const;
     // A circle, or with angles the sector between them; the cursor moves to the centre.
     void drawRound(double x, double y, double r, const QColor &colour,
                    std::optional<std::pair<double, double>> angles);
     QBrush fillBrush() const;
+    // m_font at the size it has on the device.
+    QFont deviceFont() const;
     QPointF toDevice(double x, double y) const { return m_toDevice.map(QPointF(x, y)); }
     void fontChanged();
     bool nearSheet(double x, double y, double margin) const;
+    void fillSnappedSlices(bool rows, const QList<Section> &sections, const QColor &colour);
 
     QPaintDevice *m_device;
     Kind m_kind;
     QPainter m_painter;
+    // Device pixels for one page pixel: the picture's height over the reference, 1 on a page.
+    double m_sizeFactor = 1;
     QTransform m_toDevice;
     double m_x1 = 0, m_y1 = 0, m_x2 = 1, m_y2 = 1;
     QColor m_background = Qt::white;
@@ -134,9 +157,9 @@ class Canvas
     QColor m_fillColour = Qt::black;
     QColor m_textColour = Qt::black;
     QFont m_font;
-    QFontMetricsF m_metrics;
-    // m_font with the family it really resolved to, so that vector output
-    // names a font a viewer can find; made when text is next drawn.
+    QFontMetricsF m_metrics; // of m_font at the device's size
+    // m_font at the device's size, with the family it really resolved to, so
+    // that vector output names a font a viewer can find; made when text is next drawn.
     std::optional<QFont> m_drawFont;
     double m_cursorX = 0, m_cursorY = 0;
 };

@@ -54,8 +54,6 @@ void drawDraftDimensions(Canvas &canvas, const RocketParams &r, int accuracy, do
     canvas.setLineWidth(1);
     canvas.setTextColour(Qt::black);
     const double h = canvas.textHeight(QStringLiteral("A")) / 2;
-    const QString spanText = labelNumber(r.finSpan, true);
-    const double w = canvas.textWidth(spanText) / 2;
 
     canvas.setCurrentX(X0 - canvas.textWidth(r.rocketName) / 2);
     canvas.setCurrentY(topRow - h);
@@ -82,6 +80,15 @@ void drawDraftDimensions(Canvas &canvas, const RocketParams &r, int accuracy, do
     };
     auto extension = [&](double x1, double y1, double x2, double y2) {
         canvas.line(x1, y1, x2, y2, kDimensionGrey);
+    };
+    // A value hanging below the middle of the bottom row's line from x1 to x2.
+    // The blank in place of a positive number's sign is left out of the
+    // centring, so that the digits stand under the middle.
+    auto below = [&](double x1, double x2, double value) {
+        const QString text = labelNumber(value, true);
+        canvas.setCurrentX((x1 + x2) / 2 - canvas.textWidth(text) + canvas.textWidth(labelNumber(value)) / 2);
+        canvas.setCurrentY(bottomRow);
+        canvas.print(text);
     };
 
     if (r.noseLength > 0)
@@ -118,9 +125,7 @@ void drawDraftDimensions(Canvas &canvas, const RocketParams &r, int accuracy, do
         canvas.line(Xl1, bottomRow, Xl0, bottomRow, kDimensionGrey);
         drawDimensionTick(canvas, Xl1, bottomRow, kDimensionGrey);
         drawDimensionTick(canvas, Xl0, bottomRow, kDimensionGrey);
-        canvas.setCurrentX(Xl1 + (Xl0 - Xl1) / 2 - w);
-        canvas.setCurrentY(bottomRow);
-        canvas.print(spanText);
+        below(Xl1, Xl0, r.finSpan);
     }
 
     if (r.bodyDiameter > 0) {
@@ -129,10 +134,7 @@ void drawDraftDimensions(Canvas &canvas, const RocketParams &r, int accuracy, do
         extension(Xr0, Yb, Xr0, bottomRow);
         drawDimensionTick(canvas, Xl0, bottomRow, kDimensionGrey);
         drawDimensionTick(canvas, Xr0, bottomRow, kDimensionGrey);
-        const QString diameterText = labelNumber(r.bodyDiameter, true);
-        canvas.setCurrentX(Xl0 + (Xr0 - Xl0) / 2 - canvas.textWidth(diameterText) / 2);
-        canvas.setCurrentY(bottomRow);
-        canvas.print(diameterText);
+        below(Xl0, Xr0, r.bodyDiameter);
     }
 }
 

@@ -49,13 +49,14 @@ void drawNose(Canvas &canvas, const DrawStyle &style, const QString &noseShape, 
     double Y = noseTipY;
     double Xa = axisX;
     double Xb = axisX;
+    QList<Canvas::Section> slices{{Y, Xa, Xb}};
     for (double i = 1; i <= L - 1 && Y <= sheetBottom; ++i) {
         const double nextY = Y + 1;
         const double r = noseHalfWidth(shape, nextY - noseTipY, L, D);
         const double nextXa = axisX - r;
         const double nextXb = axisX + r;
         if (picture) {
-            canvas.filledBox(Xa, Y, nextXb, nextY, fill);
+            slices.append({nextY, nextXa, nextXb});
         } else {
             canvas.line(Xa, Y, nextXa, nextY, grey);
             canvas.line(Xb, Y, nextXb, nextY, grey);
@@ -64,6 +65,8 @@ void drawNose(Canvas &canvas, const DrawStyle &style, const QString &noseShape, 
         Xb = nextXb;
         Y = nextY;
     }
+    if (picture)
+        canvas.filledSlices(Canvas::Slicing::Rows, slices, fill);
 }
 
 } // namespace NoseForm

@@ -109,24 +109,24 @@ void drawFins(Canvas &canvas, const DrawStyle &style, double finCount, double bo
             canvas.line(rootX, lead + R, rootX, lead, kDraftGrey);
             return;
         }
-        // Strips one canvas unit wide from root to tip; strips beyond the
-        // sheet's side cannot show and are not drawn.
+        // Strips one canvas unit wide from root to tip, each from the leading
+        // edge where it begins to the trailing edge where it ends; strips
+        // beyond the sheet's side cannot show and are not drawn.
         const double dLE = T / span;
         const double dTE = (C + T - R) / span;
         const double sheetLeft = canvas.scaleLeft();
         const double sheetRight = sheetLeft + canvas.scaleWidth();
         double X = rootX, E = lead, F = lead + R;
+        QList<Canvas::Section> strips{{X, E, F}};
         for (double i = 1; i <= span - 1; ++i) {
             if ((direction > 0 && X > sheetRight) || (direction < 0 && X < sheetLeft))
                 break;
-            const double nextX = X + direction;
-            const double nextE = E + dLE;
-            const double nextF = F + dTE;
-            canvas.filledBox(nextX, E, X, nextF, fill);
-            X = nextX;
-            E = nextE;
-            F = nextF;
+            X += direction;
+            E += dLE;
+            F += dTE;
+            strips.append({X, E, F});
         }
+        canvas.filledSlices(Canvas::Slicing::Columns, strips, fill);
     };
     side(axisX + k * D / 2, k * S, +1);
     side(axisX - D / 2, S, -1);

@@ -11,6 +11,7 @@
 #include "drawing/markers.h"
 #include "testkit.h"
 
+#include <QBitmap>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QPaintEngine>
@@ -37,10 +38,11 @@ struct Mark {
     QFont font;
 };
 
-// A page of 2100 × 2970 pixels that keeps what is painted, rectangles and ellipses as paths; at
-// 240 dpi text stands to it as to the window's 1200 pixels at 96 dpi.
+// A page of 2100 × 2970 pixels that keeps what is painted, rectangles and ellipses as paths, a
+// polygon as its edges; at 240 dpi printed text stands to it as to 1200 pixels at 96 dpi.
 struct Page : QPaintDevice, QPaintEngine {
     QList<Mark> marks;
+    int height = 2970; // or a smaller page of the same proportion
 
     Page()
         : QPaintEngine(AllFeatures)
@@ -49,8 +51,8 @@ struct Page : QPaintDevice, QPaintEngine {
     QPaintEngine *paintEngine() const override { return const_cast<Page *>(this); }
     int metric(PaintDeviceMetric m) const override
     {
-        return m == PdmWidth                          ? 2100
-               : m == PdmHeight                       ? 2970
+        return m == PdmWidth                          ? height * 2100 / 2970
+               : m == PdmHeight                       ? height
                : m >= PdmDpiX && m <= PdmPhysicalDpiY ? 240
                                                       : 1;
     }
@@ -60,6 +62,11 @@ struct Page : QPaintDevice, QPaintEngine {
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawPath(const QPainterPath &path) override { add(path.boundingRect(), true); }
+    void drawPolygon(const QPointF *p, int n, PolygonDrawMode) override
+    {
+        for (int i = 0; i < n; ++i)
+            add(QRectF(p[i], p[(i + 1) % n]), true);
+    }
     void drawLines(const QLineF *l, int n) override
     {
         for (const QLineF &line : QList<QLineF>(l, l + n))
@@ -170,32 +177,33 @@ class TestDrawing : public QObject
 
     void outline_data()
     {
-        // Marks of a colour at a place (null: anywhere), grey in the draft. Nose L = 200, D = 80,
-        // slices a unit high from the left edge at the top to the right at the foot. At t = 99,
-        // 100: cone 80t/400 = 19.8, 20; parabola 80t/200 − 80t²/80000 = 29.799, 30; ogive, rho =
-        // (200² + 40²)/80 = 520: √(520² − (t − 200)²) − 480 = 30.097, 30.294; ellipsoid
-        // 40·√(1 − (t/200 − 1)²) = 34.525, 34.641.
-        // Fins: lead row 980, R = 120, C = 60, T = 2·offset. A side W wide: last strip W − 1, its
-        // top W − 2 steps of T/W down, its foot W − 1 steps of (C + T − R)/W. Right of three fins:
-        // 20 to 49 out, 980 + 28·40/30, 1100 − 29·20/30; else 40 to 99, 980 + 58·40/60,
-        // 1100 − 59·20/60. Four fins: a line on the axis from the earlier lead to the later end, a
-        // bar ± 0.01·R, 0.02·R shorter each end; swept forward (T = −40) the lead at 940.
+        // Marks of a colour at a place (null: anywhere), grey in the draft. At 2.475 pixels a unit
+        // slices would show as steps: nose and fins are outlines through the slices' corners, a
+        // unit apart. Nose L = 200, D = 80, its left edge at t = 99, 100: cone 80t/400 = 19.8, 20;
+        // parabola 80t/200 − 80t²/80000 = 29.799, 30; ogive, rho = (200² + 40²)/80 = 520:
+        // √(520² − (t − 200)²) − 480 = 30.097, 30.294; ellipsoid 40·√(1 − (t/200 − 1)²) = 34.525,
+        // 34.641; its foot at t = 199 (row 299), a unit above the body, the cone's ± 39.8.
+        // Fins: lead row 980, R = 120, C = 60, T = 2·offset. A side W wide ends W − 1 out, from
+        // W − 1 steps of T/W down to W − 1 steps of (C + T − R)/W. Right of three fins: 20 to 49
+        // out, 980 + 29·40/30, 1100 − 29·20/30; else 40 to 99, 980 + 59·40/60, 1100 − 59·20/60.
+        // Four fins: a line on the axis from the earlier lead to the later end, a bar ± 0.01·R,
+        // 0.02·R shorter each end; swept forward (T = −40) the lead at 940.
         // Dimensions from the axis: body ± 40, fin tips ± 100, columns a fifth of the 324.24 units
         // from there to the edge apart, ± 164.85, 229.70, 294.55; the bottom row at 1133.33.
         columns<QString, double, double, QColor, QRectF, int>("shape", "fins", "offset", "pen",
                                                               "place", "n");
         // clang-format off
-        row("cone: 199 slices, to a unit above the body", "cone", 3.0, 20.0, kNose, QRectF(), 199);
-        row("parabola", "parabolic", 3.0, 20.0, kNose, at(-29.799, 199, 30, 200), 1);
-        row("ogive", "ogive", 3.0, 20.0, kNose, at(-30.097, 199, 30.294, 200), 1);
-        row("ellipsoid", "ellipsoid", 3.0, 20.0, kNose, at(-34.525, 199, 34.641, 200), 1);
+        row("cone: to a unit above the body", "cone", 3.0, 20.0, kNose, at(-39.8, 299, 39.8, 299), 1);
+        row("parabola", "parabolic", 3.0, 20.0, kNose, at(-29.799, 199, -30, 200), 1);
+        row("ogive", "ogive", 3.0, 20.0, kNose, at(-30.097, 199, -30.294, 200), 1);
+        row("ellipsoid", "ellipsoid", 3.0, 20.0, kNose, at(-34.525, 199, -34.641, 200), 1);
         row("no shape, no nose", "", 3.0, 20.0, kNose, QRectF(), 0);
         row("the body, with no shape too", "", 3.0, 20.0, kBody, at(-40, 300, 40, 1100), 1);
         row("draft: nose at row 200", "cone", 3.0, 20.0, kOutline, at(-19.8, 199, -20, 200), 1);
-        row("three fins: right foreshortened", "cone", 3.0, 20.0, kFins, at(48, 1017.333, 49, 1080.667), 1);
-        row("three fins: left at full span", "cone", 3.0, 20.0, kFins, at(-99, 1018.667, -98, 1080.333), 1);
+        row("three fins: right foreshortened", "cone", 3.0, 20.0, kFins, at(49, 1018.667, 49, 1080.667), 1);
+        row("three fins: left at full span", "cone", 3.0, 20.0, kFins, at(-99, 1019.333, -99, 1080.333), 1);
         row("three fins: nothing edge-on", "cone", 3.0, 20.0, kFins, at(-1.2, 982.4, 1.2, 1097.6), 0);
-        row("two fins: right at full span", "cone", 2.0, 20.0, kFins, at(98, 1018.667, 99, 1080.333), 1);
+        row("two fins: right at full span", "cone", 2.0, 20.0, kFins, at(99, 1019.333, 99, 1080.333), 1);
         row("four fins: the edge-on bar", "cone", 4.0, 20.0, kFins, at(-1.2, 982.4, 1.2, 1097.6), 1);
         row("five fins: nothing edge-on", "cone", 5.0, 20.0, kFins, at(-1.2, 982.4, 1.2, 1097.6), 0);
         row("draft: right tip chord at half span", "cone", 3.0, 20.0, kOutline, at(50, 1020, 50, 1080), 1);
@@ -346,14 +354,16 @@ class TestDrawing : public QObject
         QCOMPARE(printed, r.rocketName + texts);
         const Mark &title = values[0]; // centred on row 50 over the axis
         QVERIFY(startsAt(&title, X0 - title.at.width() / 2, 50 - title.at.height() / 2));
-        // Each value beside the middle of a vertical dimension line or hanging centred below a
-        // horizontal one, whose ends carry a 45° tick 12 units across whatever the scale.
+        // Each value beside the middle of a vertical dimension line or its digits (not the blank)
+        // centred below a horizontal one, whose ends carry a 45° tick 12 units across any scale.
         for (const Mark &v : values.mid(1)) {
+            const double blank = QFontMetricsF(v.font, &m_page).horizontalAdvance(u' ') / kPx;
             const auto labels = [&](const Mark &l) {
                 const QPointF a = l.at.topLeft(),
                               c = l.at.center() - v.at.center() + v.at.topLeft();
                 return l.pen == kDimension && ticked(a) && ticked(l.at.bottomRight())
-                       && startsAt(&v, l.at.width() ? c.x() : a.x(), l.at.width() ? a.y() : c.y());
+                       && startsAt(&v, l.at.width() ? c.x() - blank / 2 : a.x(),
+                                   l.at.width() ? a.y() : c.y());
             };
             QVERIFY2(find(labels), qPrintable(v.text));
         }
@@ -372,6 +382,7 @@ class TestDrawing : public QObject
         row("stable, an inscription", 1.25, false, "Q-42");
         row("insufficient, a Cyrillic inscription", 0.5, true, "Ракета Q-42");
         row("unstable, no inscription", 0.0, true, "");
+        row("an inscription wider than the sheet", 1.25, false, QString(300, u'x'));
     }
     void footLines()
     {
@@ -380,9 +391,9 @@ class TestDrawing : public QObject
         QFETCH(QString, inscription);
         std::tie(m_design.cgPosition, m_design.inscription) =
             std::tuple(333 - 40 * margin, inscription);
-        render();
-        // Centred on the bottom line, in the standing font that the name's font gave back; the
-        // inscription on the line above, in the lower right corner.
+        render(true);
+        // Centred on the bottom line in the standing font, given back by the name's, at its paper
+        // size; the inscription above, lower right or, wider than the sheet, from its left edge.
         const QList<Mark> red = of(kRed, true);
         QCOMPARE(red.size(), qsizetype(warns));
         if (warns) {
@@ -395,16 +406,19 @@ class TestDrawing : public QObject
         QCOMPARE(bool(ink), !inscription.isEmpty());
         if (ink)
             QCOMPARE(ink->at.bottom() + ink->at.height(), 1200.0);
-        if (ink)
+        if (ink && ink->at.width() > 2 * X0)
+            QCOMPARE(ink->at.left(), 0.0);
+        else if (ink)
             QNEAR(ink->at.right(), 2 * X0 - 20, 10); // two plus signs, some 19 units, short
     }
 
     void sheet_data()
     {
-        // Line width 3 throughout: an outline of 1 in the picture, 3 in the draft, 15 on paper.
+        // Line width 3 throughout: an outline of 1 in the picture, 3 in the draft, 15 on paper, an
+        // axis of 1; in pixels on paper, in a picture 2970 / 880 = 3.375 times the window's, whole.
         columns<bool, bool, bool, QColor, double>("hostile", "paper", "draft", "fill", "outline");
-        row("picture view", false, false, false, QColor(230, 240, 255), 1.0);
-        row("draft view", false, false, true, QColor(255, 255, 255), 3.0);
+        row("picture view", false, false, false, QColor(230, 240, 255), 3.0);
+        row("draft view", false, false, true, QColor(255, 255, 255), 10.0);
         row("draft on paper: five times the line width", false, true, true, QColor(), 15.0);
         row("hostile draft on paper", true, true, true, QColor(), 15.0);
     }
@@ -427,7 +441,7 @@ class TestDrawing : public QObject
         const Mark *axis = find([](const Mark &m) { return near(m.at, at(0, 100, 0, 1100)); });
         QVERIFY(axis);
         QCOMPARE(axis->pen, kDimension);
-        QCOMPARE(axis->stroke.widthF(), 1.0);
+        QCOMPARE(axis->stroke.widthF(), paper ? 1.0 : 3.0);
         QCOMPARE(axis->stroke.style(), Qt::DashDotLine);
         // Outlines and dimensions in the draft, a filled body in the picture.
         QCOMPARE(of(kOutline).isEmpty(), !draft);
@@ -439,6 +453,45 @@ class TestDrawing : public QObject
             QVERIFY(m.text.size() <= 4096);
             if (m.pen == (draft ? kOutline : kBody))
                 QCOMPARE(m.stroke.widthF(), outline);
+        }
+        if (paper)
+            return;
+        // Drawn a third as high, 990 pixels, every text is a third as long, give or take two
+        // pixels and its font's rounding to whole pixels: half a pixel of the standing 12.
+        Page small;
+        small.height = 990;
+        Canvas canvas(&small, Canvas::Kind::Picture);
+        builder::rebuild(canvas, m_design, m_style);
+        QList<Mark> texts[2] = {m_page.marks, small.marks};
+        for (QList<Mark> &t : texts)
+            t.removeIf([](const Mark &m) { return m.text.isEmpty(); });
+        QCOMPARE(texts[1].size(), texts[0].size());
+        QVERIFY(texts[0].size() > 10); // the name's letters; the draft's values and labels
+        for (qsizetype i = 0; i < texts[0].size(); ++i)
+            QNEAR(texts[0][i].at.width() / 3, texts[1][i].at.width(),
+                  2 / kPx + texts[1][i].at.width() / 24);
+    }
+
+    void finEdges()
+    {
+        // The window's 622 × 880 pixels, 0.7331 a unit across, 0.7333 down: the left fin runs 43.3
+        // px from its root at 384.24 units (281.7 px) to 325.24 (238.4), its leading edge from row
+        // 980 to 1019.33 (718.7 to 747.5 px), its trailing edge from 1100 to 1080.33 (806.7 to
+        // 792.2). Each column's fin lies within 1.5 px of both, its foot never steps back up.
+        QImage image(622, 880, QImage::Format_RGB32);
+        Canvas canvas(&image, Canvas::Kind::Picture);
+        builder::rebuild(canvas, m_design, m_style);
+        int foot = 0;
+        for (int x = 0; x < 281; ++x) {
+            const QImage fins =
+                image.copy(x, 0, 1, 880).createMaskFromColor(kFins.rgb(), Qt::MaskOutColor);
+            const QRect fin = QRegion(QBitmap::fromImage(fins)).boundingRect();
+            QCOMPARE(fin.isEmpty(), x < 238); // nothing past the tip
+            if (x < 238)
+                continue;
+            QNEAR(fin.top(), 718.7 + 28.8 * (281.2 - x) / 43.3, 1.5);
+            QNEAR(fin.bottom(), 806.7 - 14.5 * (281.2 - x) / 43.3, 1.5);
+            QVERIFY(fin.bottom() >= std::exchange(foot, fin.bottom()));
         }
     }
 
