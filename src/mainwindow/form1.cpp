@@ -163,6 +163,8 @@ void Form1::fitFrame()
     if (m_frameFitted || (frame.width() <= 0 && frame.height() <= 0))
         return;
     m_frameFitted = true;
+    if (size() != m_outerSize)
+        return; // the user has sized the window already
     // move() placed the frame's corner already; the frame is taken off the size.
     resize((m_outerSize - frame).expandedTo(minimumSize()));
 }
