@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <tuple>
 #include <type_traits>
 
 template <typename... T, typename... Names> void columns(Names... names)
@@ -26,6 +27,13 @@ template <typename T> decltype(auto) cell(const T &value)
 template <typename... T> void row(const char *name, const T &...values)
 {
     (QTest::newRow(name) << ... << cell(values));
+}
+
+// The current row's cells by column name, for a structured binding:
+// const auto [value, digits] = fetch<double, int>("value", "digits");
+template <typename... T, typename... Names> std::tuple<T...> fetch(Names... names)
+{
+    return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 #define QNEAR(actual, expected, tolerance)                                                         \

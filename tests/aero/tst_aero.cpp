@@ -1,8 +1,7 @@
-// Faults a rocketeer would notice, and the test that catches each:
-// - a wrong coefficient or term in either method (a nose factor of any shape; fin interference,
-//   count, sweep, mid-chord, centre; a projection piece in each root-chord case); a missing part
-//   not dropped; NaN or infinity instead of "no result"                              centres
-// - the margin not at two places or shown where it cannot be computed; a wrong warning margin
+// Faults a rocketeer would notice: a wrong coefficient or term in either method (a nose factor of
+// any shape; fin interference, count, sweep, mid-chord, centre; a projection piece in each
+// root-chord case), the accuracy ignored, a missing part not dropped, NaN or infinity instead of
+// "no result"; the margin not at two places or shown where it cannot be computed; a wrong warning.
 
 #include "aero/sr_cp.h"
 #include "aero/stability.h"
@@ -36,7 +35,6 @@ class TestAero : public QObject
         // Barrowman 389.5750; projection 5909040 / 17364 = 340.3041.
         row("worked example at 0.1 mm", Design(), 1, 389.6, 340.3);
         row("four fins", with(&Design::N, 4.0), 1, 403.5, 350.5);
-        row("fin count 0 leaves the nose", with(&Design::N, 0.0), 1, 66.6, 295.3);
         // le 53.85, te 78.10: the tip's sign reaches both edges and the fin centre.
         row("tip swept forward", with(&Design::Xr, -20.0), 1, 365.1, 333.4);
         // Without fins: Barrowman is k x Ln; projection nose 1920 af at kc Ln, body 10880 at 300.
@@ -44,8 +42,6 @@ class TestAero : public QObject
         row("parabolic without fins", with(&Design::S, 0.0, "parabolic"), 1, 50.0, 275.0);
         row("ogive without fins", with(&Design::S, 0.0, "чечевичный"), 1, 46.6, 274.9);
         row("ellipsoid without fins", with(&Design::S, 0.0, "ellipsoid"), 1, 33.3, 270.5);
-        row("unknown shape and no fins", with(&Design::S, 0.0, "Ellipsoid"), 1, 0.0, 300.0);
-        row("fins alone", with(&Design::Ln, 0.0), 1, 453.3, 278.7);
         row("root overhangs the body end", with(&Design::Xb, 460.0), 1, 423.0, 348.0);
         row("fins wholly behind the body", with(&Design::Xb, 600.0), 1, 539.9, 382.4);
         row("fins on the nose: negative front piece", with(&Design::Xb, 60.0), 1, 88.9, 225.8);
@@ -54,16 +50,12 @@ class TestAero : public QObject
         row("negative nose: fins alone for Barrowman", with(&Design::Ln, -1.0), 1, 453.3, 0.0);
         row("negative body: Barrowman has no body term", with(&Design::Lb, -1.0), 1, 389.6, 0.0);
         row("tip chord cancels the root", with(&Design::Ct, -80.0), 1, 0.0, 0.0);
-        const Design huge{QStringLiteral("cone"), 100, 1e-200, 400, 1e300, 420, 1e200, 80, 40, 40};
-        row("coefficients overflow", huge, 1, 0.0, 0.0);
         row("moments overflow", with(&Design::Xb, 1e308), 1, 0.0, 0.0);
     }
     void centres()
     {
-        QFETCH(Design, g);
-        QFETCH(int, digits);
-        QFETCH(double, barrowman);
-        QFETCH(double, projection);
+        const auto [g, digits, barrowman, projection] =
+            fetch<Design, int, double, double>("g", "digits", "barrowman", "projection");
         auto in = std::tuple(g.shape, g.Ln, g.d, g.Lb, g.N, g.Xb, g.S, g.Cr, g.Ct, g.Xr, digits);
         QCOMPARE(std::apply(SR_CP::computeBarrowmanCp, in), barrowman);
         QCOMPARE(std::apply(SR_CP::computeProjectionCp, in), projection);
@@ -75,25 +67,19 @@ class TestAero : public QObject
         columns<double, double, double, QString, QString>("cp", "cg", "d", "shown", "warning");
         const QString unstable = QStringLiteral("ВНИМАНИЕ! Ракета неустойчива!");
         const QString tooShort = QStringLiteral("Запас устойчивости недостаточен!");
-        row("stable", 350.0, 300.0, 40.0, "1.25", QString());
         row("exactly one diameter", 340.0, 300.0, 40.0, "1", QString());
         row("107 / 40 = 2.675 goes to the even 2.68", 407.0, 300.0, 40.0, "2.68", QString());
         row("0.996 shows as 1 and still warns", 549.0, 300.0, 250.0, "1", tooShort);
-        row("short", 350.0, 330.0, 40.0, "0.5", tooShort);
         row("neutral", 350.0, 350.0, 40.0, "0", unstable);
         row("unstable", 300.0, 350.0, 40.0, "-1.25", unstable);
         row("no centre of gravity", 350.0, 0.0, 40.0, "", QString());
         row("no centre of pressure", 0.0, 300.0, 40.0, "", QString());
-        row("no diameter", 350.0, 300.0, 0.0, "", QString());
         row("overflowing quotient", 1.7e308, 1e-300, 1e-300, "", QString());
     }
     void margin()
     {
-        QFETCH(double, cp);
-        QFETCH(double, cg);
-        QFETCH(double, d);
-        QFETCH(QString, shown);
-        QFETCH(QString, warning);
+        const auto [cp, cg, d, shown, warning] =
+            fetch<double, double, double, QString, QString>("cp", "cg", "d", "shown", "warning");
         const std::optional<double> margin = stabilityMargin(cp, cg, d);
         QCOMPARE(formatMargin(margin), shown);
         QCOMPARE(stabilityWarning(margin), warning);
