@@ -37,11 +37,9 @@ class TestForm1 : public Form1Test
     }
     void startUp()
     {
-        QFETCH(QString, last);
-        QFETCH(bool, withDefault);
-        QFETCH(QString, current);
-        QFETCH(QString, settings);
-        QFETCH(QString, choices);
+        auto [last, withDefault, current, settings, choices] =
+            fetch<QString, bool, QString, QString, QString>("last", "withDefault", "current",
+                                                            "settings", "choices");
         const QByteArray lastFile = last.replace(QLatin1String("%1"), m_dir->path()).toUtf8();
         if (withDefault)
             putDefault();
@@ -165,12 +163,9 @@ class TestForm1 : public Form1Test
     }
     void shutDown()
     {
-        QFETCH(QString, how);
-        QFETCH(int, edited);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QString, chosen);
-        QFETCH(bool, ended);
-        QFETCH(QString, remembered);
+        const auto [how, edited, answers, chosen, ended, remembered] =
+            fetch<QString, int, QList<Answer>, QString, bool, QString>(
+                "how", "edited", "answers", "chosen", "ended", "remembered");
         putDefault();
         start();
         if (edited)

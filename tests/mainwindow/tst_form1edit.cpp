@@ -40,9 +40,8 @@ class TestForm1Edit : public Form1Test
     }
     void recalculate()
     {
-        QFETCH(QString, factors);
-        QFETCH(QString, after);
-        QFETCH(bool, scaled);
+        const auto [factors, after, scaled] =
+            fetch<QString, QString, bool>("factors", "after", "scaled");
         putDefault();
         start();
         type(fieldTipOffset, u"-5"_s);

@@ -76,11 +76,9 @@ class TestForm1Fields : public Form1Test
     }
     void normalisation()
     {
-        QFETCH(int, index);
-        QFETCH(int, accuracy);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(bool, accepted);
+        const auto [index, accuracy, typed, shown, accepted] =
+            fetch<int, int, QString, QString, bool>("index", "accuracy", "typed", "shown",
+                                                    "accepted");
         putDefault();
         start();
         settings::view.accuracy = accuracy;

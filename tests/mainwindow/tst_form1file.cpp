@@ -117,9 +117,7 @@ class TestForm1File : public Form1Test
     }
     void exports()
     {
-        QFETCH(QString, entry);
-        QFETCH(QByteArray, kind);
-        QFETCH(QSize, size);
+        const auto [entry, kind, size] = fetch<QString, QByteArray, QSize>("entry", "kind", "size");
         putDefault();
         start();
         QAction *action = m_form->findChild<QAction *>(entry);
