@@ -1,11 +1,13 @@
 // Faults a rocketeer would notice: a typed text read otherwise than its field shows it; a half not
 // to even or judged on its binary value (1.15 -> 1.1), a lost carry, digits lost or trailing zeros
 // shown; a shape found in another case or missing from a language or the drop-down; a field read
-// into a wrong member or at the wrong accuracy, a free text changed, a blank margin read as 0.
+// into a wrong member or at the wrong accuracy, a free text changed, a blank margin read as 0; a
+// palette swatch of another colour, or the colour of a design marked at the wrong swatch.
 
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
 #include "core/numbers.h"
+#include "core/palette.h"
 #include "testkit.h"
 
 class TestCore : public QObject
@@ -90,6 +92,49 @@ class TestCore : public QObject
         QCOMPARE(r.rocketName, QStringLiteral(" Искра, 1 "));
         QCOMPARE(r.noseShape, QStringLiteral("Cone"));
         QCOMPARE(r.inscription, QStringLiteral("  12 "));
+    }
+
+    void palette_data()
+    {
+        // Entries from the six passes over the levels 0, 51, ..., 255 and the grey row (255/14 · m,
+        // rounded down); the entry a search finds for that colour, the first of a repeated one.
+        columns<int, int, int, int, int>("entry", "red", "green", "blue", "found");
+        // clang-format off
+        row("first of pass 1", 0, 255, 255, 204, 0);
+        row("last of the first row", 4, 255, 255, 0, 4);
+        row("next i = j", 5, 255, 204, 204, 5);
+        row("last of pass 1", 49, 51, 0, 0, 49);
+        row("first of pass 2", 50, 255, 204, 255, 50);
+        row("first of pass 3", 85, 204, 255, 255, 85);
+        for (int i = 0; i < 5; ++i) // pass 4 begins with the first row again: blue 204 down to 0
+            row(qPrintable(QStringLiteral("repeat %1").arg(135 + i)), 135 + i, 255, 255, 204 - 51 * i, i);
+        row("last of the passes, first met in pass 3 (i = j = 1, l = 0)", 254, 0, 51, 51, 133);
+        const int greys[] = {0, 18, 36, 54, 72, 91, 109, 127, 145, 163, 182, 200, 218, 236, 255};
+        for (int m = 0; m < 15; ++m)
+            row(qPrintable(QStringLiteral("grey %1").arg(m)), 255 + m, greys[m], greys[m], greys[m], 255 + m);
+        // clang-format on
+    }
+    void palette()
+    {
+        const auto [entry, red, green, blue, found] =
+            fetch<int, int, int, int, int>("entry", "red", "green", "blue", "found");
+        const Palette palette = buildPalette();
+        QCOMPARE(palette[entry].red, red);
+        QCOMPARE(palette[entry].green, green);
+        QCOMPARE(palette[entry].blue, blue);
+        QCOMPARE(GetPalettePos(palette, 269, red, green, blue), found);
+        // Searched no further than asked, and never past the last entry.
+        QCOMPARE(GetPalettePos(palette, std::int16_t(found - 1), red, green, blue), -1);
+        QCOMPARE(GetPalettePos(palette, 32767, red, green, blue), found);
+    }
+
+    void paletteMisses()
+    {
+        const Palette palette = buildPalette();
+        QCOMPARE(GetPalettePos(palette, -1, 255, 255, 204), -1);
+        QCOMPARE(GetPalettePos(palette, 269, 150, 150, 150), -1);   // the body's start colour
+        QCOMPARE(GetPalettePos(palette, 269, 250, 0, 0), -1);       // the fins' start colour
+        QCOMPARE(GetPalettePos(palette, 32767, 150, 150, 150), -1); // not past the last entry
     }
 };
 
