@@ -2,8 +2,10 @@
 // to even or judged on its binary value (1.15 -> 1.1), a lost carry, digits lost or trailing zeros
 // shown; a shape found in another case or missing from a language or the drop-down; a field read
 // into a wrong member or at the wrong accuracy, a free text changed, a blank margin read as 0; a
-// palette swatch of another colour, or the colour of a design marked at the wrong swatch.
+// palette swatch of another colour, or the colour of a design marked at the wrong swatch; a
+// context help behind another caption, in the other language or with its lines run together.
 
+#include "core/contexthelp.h"
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
 #include "core/numbers.h"
@@ -135,6 +137,41 @@ class TestCore : public QObject
         QCOMPARE(GetPalettePos(palette, 269, 150, 150, 150), -1);   // the body's start colour
         QCOMPARE(GetPalettePos(palette, 269, 250, 0, 0), -1);       // the fins' start colour
         QCOMPARE(GetPalettePos(palette, 32767, 150, 150, 150), -1); // not past the last entry
+    }
+
+    void contextHelp_data()
+    {
+        // The caption double-clicked and the language; the help's title, number of lines (CR LF
+        // apart, none after the last) and its first and last line.
+        columns<int, int, QString, int, QString, QString>("caption", "language", "title", "lines",
+                                                          "first", "last");
+        const Language ru = Language::Russian, en = Language::English;
+        const QString ruTitle = QStringLiteral("контекстная справка"),
+                      enTitle = QStringLiteral("Context information");
+        // clang-format off
+        row("fins, Russian", 5, ru, ruTitle, 4, "   Оба метода определения центра давления расчитаны ", "дает приблизительный немного завышенный результат.");
+        row("fins, English: two paragraphs", 5, en, enTitle, 2, "   Both methods are accept for 3 or 4 fins. ", "   Other number of fins gives not much larger value. ");
+        row("tip position, English", 10, en, enTitle, 3, "   Position of leading point of tip chord", "Appoint the sweep of fin.");
+        row("Barrowman, Russian", 21, ru, ruTitle, 5, "   Метод Барроумана позволяет достаточно точно рассчитать положение ", "справочной литературе по ракетному моделизму.");
+        row("Barrowman, English", 21, en, enTitle, 6, "   Barrowman's method gives a good accuracy of ", "in model rocketry handbooks.");
+        row("projection, Russian", 22, ru, ruTitle, 6, "   Для  некоторых  особых  условий,  когда  возможен  выход  ракеты  на  большие   углы  атаки, ", "   Начинающим ракетчикам рекомендуется иметь запас устойчивости относительно обоих центров. ");
+        row("projection, English", 22, en, enTitle, 7, "   For some unusual regimes at big angles of attack is available to use ", "supply of stability from CPC.");
+        row("the rocket's caption: none", 0, ru, ruTitle, 0, "", "");
+        row("a heading without a star: none", 17, en, enTitle, 0, "", "");
+        // clang-format on
+    }
+    void contextHelp()
+    {
+        const auto [caption, language, title, lines, first, last] =
+            fetch<int, int, QString, int, QString, QString>("caption", "language", "title", "lines",
+                                                            "first", "last");
+        const QString text = contextHelpText(caption, Language(language));
+        const QStringList split =
+            text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+        QCOMPARE(contextHelpTitle(Language(language)), title);
+        QCOMPARE(split.size(), lines);
+        QCOMPARE(split.value(0), first);
+        QCOMPARE(split.value(lines - 1), last);
     }
 };
 
