@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
 #include "mainwindow/qtservices.h"
+#include "windows/appicon.h"
 
 #include <QApplication>
 #include <QFont>
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
     // Window texts are written for these families; map them onto fonts every machine has.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QApplication::setWindowIcon(applicationIcon()); // every window of the program carries it
     QtServices services;
     Form1 form(services);
 #ifdef QUENTAROLITH_QUIT_AFTER_FIRST_FRAME

@@ -40,8 +40,10 @@ void Form1::createControls()
     auto *strip = new QWidget(this);
     setCentralWidget(strip);
     Picture1 = new PictureBox(strip);
-    for (int i = 0; i < kCaptionCount; ++i)
+    for (int i = 0; i < kCaptionCount; ++i) {
         Label1[i] = new QLabel(strip);
+        Label1[i]->installEventFilter(this);
+    }
     for (int i = 0; i < kFieldCount; ++i) {
         Text1[i] = new QLineEdit(strip);
         Text1[i]->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "mainwindow/services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTranslator;
+class frmAbout;
 
 // The main window: seventeen fields with their captions, the nose-shape
 // drop-down, the colour swatches, the drawing surface and the menu. It lives
@@ -29,6 +31,7 @@ class QTranslator;
 //   form1file.cpp    the File menu: designs, pictures, printing
 //   form1edit.cpp    the Edit menu
 //   form1view.cpp    the View menu
+//   form1info.cpp    the Info menu and the context help
 class Form1 : public QMainWindow
 {
   public:
@@ -88,6 +91,12 @@ class Form1 : public QMainWindow
     void mnuViewAcc1_Click();
     void mnuViewLangRus_Click();
     void mnuViewLangEng_Click();
+
+    // Info menu and context help.
+    void mnuInfoHelp_Click();
+    void mnuInfoAbout_Click();
+    // A double-click on a caption: the starred ones explain themselves.
+    void Label1_DblClick(int index);
 
     // Rewrites every caption of the window for `language`.
     void applyLanguage(Language language);
@@ -166,6 +175,7 @@ class Form1 : public QMainWindow
     void escape();
 
     Services &m_services;
+    QPointer<frmAbout> m_about; // open, or gone
     std::unique_ptr<QTranslator> m_qtTranslator;
     int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
     QSize m_outerSize;       // frame included

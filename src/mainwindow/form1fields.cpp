@@ -163,6 +163,11 @@ void Form1::openShapeList()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const auto label = std::find(Label1.begin(), Label1.end(), watched);
+        if (label != Label1.end())
+            Label1_DblClick(int(label - Label1.begin()));
+    }
     const auto field = std::find(Text1.begin(), Text1.end(), watched);
     const int index = field == Text1.end() ? -1 : int(field - Text1.begin());
     switch (event->type()) {

@@ -148,8 +148,9 @@ constexpr MenuRow kMenuTable[] = {
     {"del3", nullptr, nullptr, nullptr, {}, nullptr, &Form1::del3, nullptr},
     {"mnuInfo", nullptr, u"Справка", u"Information", {}, &Form1::mnuInfo, nullptr, nullptr},
     {"mnuInfoAbout", "mnuInfo", u"о программе", u"about programm", Qt::CTRL | Qt::Key_I, nullptr,
-     &Form1::mnuInfoAbout, nullptr},
-    {"mnuInfoHelp", "mnuInfo", u"помощь", u"help", Qt::Key_F1, nullptr, &Form1::mnuInfoHelp, nullptr},
+     &Form1::mnuInfoAbout, &Form1::mnuInfoAbout_Click},
+    {"mnuInfoHelp", "mnuInfo", u"помощь", u"help", Qt::Key_F1, nullptr, &Form1::mnuInfoHelp,
+     &Form1::mnuInfoHelp_Click},
 };
 
 bool hasShortcut(const MenuRow &row)

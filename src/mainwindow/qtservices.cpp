@@ -93,6 +93,13 @@ int QtServices::execDialog(QDialog &dialog)
     return dialog.exec();
 }
 
+void QtServices::showWindow(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 std::unique_ptr<QPaintDevice> QtServices::printer()
 {
     // With no printer installed Qt's printer still claims to be valid.

@@ -12,6 +12,7 @@ class QtServices : public Services
     QString openFileName(QWidget *parent, const QString &filter, const QString &initial) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &initial) override;
     int execDialog(QDialog &dialog) override;
+    void showWindow(QWidget &window) override;
     std::unique_ptr<QPaintDevice> printer() override;
     QString programFolder() override;
     QSize screenSize() override;

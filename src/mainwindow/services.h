@@ -46,6 +46,9 @@ class Services
     // Shows one of the program's own windows modally and returns its result
     // (QDialog::Accepted or Rejected) once it has closed.
     virtual int execDialog(QDialog &dialog) = 0;
+    // Shows one of the program's own windows without blocking the others, in
+    // front and active.
+    virtual void showWindow(QWidget &window) = 0;
     // The default printer's page, at 300 dots an inch, asked for only when
     // printing; null when no printer is installed.
     virtual std::unique_ptr<QPaintDevice> printer() = 0;

@@ -5,7 +5,7 @@
 // palette swatch of another colour, or the colour of a design marked at the wrong swatch; a
 // context help behind another caption, in the other language or with its lines run together.
 
-#include "core/contexthelp.h"
+#include "core/helptexts.h"
 #include "core/fieldtable.h"
 #include "core/noseshape.h"
 #include "core/numbers.h"

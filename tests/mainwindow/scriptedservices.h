@@ -66,6 +66,15 @@ class ScriptedServices : public Services
     // Without a printer installed there is none; with one, every page it got.
     bool printerInstalled = false;
     QList<QImage> printed;
+    // Shown without blocking: recorded like the modal ones, and left open.
+    void showWindow(QWidget &window) override
+    {
+        QStringList texts;
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            texts.append(label->text());
+        shown.append(window.windowTitle() + QStringLiteral(": ") + texts.join(u'|'));
+        window.show();
+    }
     std::unique_ptr<QPaintDevice> printer() override
     {
         return printerInstalled ? std::make_unique<Page>(printed) : nullptr;
