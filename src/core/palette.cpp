@@ -60,3 +60,21 @@ std::int16_t GetPalettePos(const Palette &palette, std::int16_t NC, std::uint8_t
             return std::int16_t(i);
     return -1;
 }
+
+QString paletteTitle(int part, Language language)
+{
+    static const char16_t *const titles[4][2] = {
+        {u"Выбор цвета ГО", u"Nose cone color"},
+        {u"Выбор цвета корпуса", u"Body color"},
+        {u"Выбор цвета текста", u"Name text color"},
+        {u"Выбор цвета стабилизатора", u"Fins color"},
+    };
+    return QString::fromUtf16(titles[std::clamp(part, 0, 3)][language == Language::English ? 1 : 0]);
+}
+
+RgbColour &designColour(DesignColours &colours, int part)
+{
+    RgbColour *const parts[] = {&colours.noseColour, &colours.bodyColour, &colours.nameTextColour,
+                                &colours.finsColour};
+    return *parts[std::clamp(part, 0, 3)];
+}

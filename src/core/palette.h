@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/designcolours.h"
+#include "core/language.h"
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -20,3 +23,10 @@ Palette buildPalette();
 // the last entry whatever `NC` says.
 std::int16_t GetPalettePos(const Palette &palette, std::int16_t NC, std::uint8_t RR, std::uint8_t GG,
                            std::uint8_t BB);
+
+// The palette window's title for the colour of swatch `part` (0 nose, 1 body,
+// 2 name, 3 fins).
+QString paletteTitle(int part, Language language);
+
+// The design colour behind swatch `part`.
+RgbColour &designColour(DesignColours &colours, int part);

@@ -57,6 +57,7 @@ void Form1::createControls()
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setFrameShape(QFrame::Box);
         swatch->setAutoFillBackground(true);
+        swatch->installEventFilter(this);
     }
     // The tab key walks the fields in their own order, as Enter does.
     for (int i = 0; i + 1 < kFieldCount; ++i)
@@ -95,7 +96,8 @@ void Form1::Form_Load()
     m_outerSize = QSize(width, height);
     setMinimumSize(kMinimumSize.boundedTo(m_outerSize));
     resize(m_outerSize);
-    move((screen.width() - width) / 2, (screen.height() - height) / 2);
+    m_outerCorner = QPoint((screen.width() - width) / 2, (screen.height() - height) / 2);
+    move(m_outerCorner);
     applyLanguage(settings::view.language);
 }
 
@@ -167,8 +169,10 @@ void Form1::fitFrame()
     m_frameFitted = true;
     if (size() != m_outerSize)
         return; // the user has sized the window already
-    // move() placed the frame's corner already; the frame is taken off the size.
+    // The frame is taken off the size, and the frame's corner put where it was asked for: some
+    // window managers place a new window themselves.
     resize((m_outerSize - frame).expandedTo(minimumSize()));
+    move(m_outerCorner);
 }
 
 void Form1::moveEvent(QMoveEvent *event)
@@ -242,6 +246,12 @@ void Form1::markCleaned()
     settings::changed = false;
     mnuEditRestore->setEnabled(true);
     mnuFileSave->setEnabled(false);
+}
+
+void Form1::markColourKept()
+{
+    settings::changed = true;
+    mnuFileSave->setEnabled(true);
 }
 
 void Form1::markAccuracyChanged()

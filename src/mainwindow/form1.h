@@ -30,7 +30,7 @@ class frmAbout;
 //   form1fields.cpp  the fields, the drop-down and the keys
 //   form1file.cpp    the File menu: designs, pictures, printing
 //   form1edit.cpp    the Edit menu
-//   form1view.cpp    the View menu
+//   form1view.cpp    the View menu and the colour swatches
 //   form1info.cpp    the Info menu and the context help
 class Form1 : public QMainWindow
 {
@@ -92,6 +92,9 @@ class Form1 : public QMainWindow
     void mnuViewLangRus_Click();
     void mnuViewLangEng_Click();
 
+    // A click on a colour swatch: the palette for that colour of the design.
+    void LabelP_Click(int index);
+
     // Info menu and context help.
     void mnuInfoHelp_Click();
     void mnuInfoAbout_Click();
@@ -131,6 +134,7 @@ class Form1 : public QMainWindow
     void markShapeChosen(); // another shape from the drop-down: restore only
     void markUnchanged();   // started, opened, saved or restored: neither
     void markCleaned();     // emptied: restore only, and nothing to save
+    void markColourKept();  // another colour from the palette: save
     // Another accuracy: changed, though with nothing to restore; save stays as it was.
     void markAccuracyChanged();
     // The entries of the view, accuracy and language in force are disabled,
@@ -179,6 +183,7 @@ class Form1 : public QMainWindow
     std::unique_ptr<QTranslator> m_qtTranslator;
     int m_focusedField = -1; // the field the user is in, for the window's bookkeeping
     QSize m_outerSize;       // frame included
+    QPoint m_outerCorner;    // the frame's top left
     bool m_frameFitted = false;
     bool m_activated = false;
     bool m_ending = false;

@@ -163,6 +163,13 @@ void Form1::openShapeList()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto swatch = std::find(LabelP.begin(), LabelP.end(), watched);
+        if (swatch != LabelP.end()) {
+            LabelP_Click(int(swatch - LabelP.begin()));
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto label = std::find(Label1.begin(), Label1.end(), watched);
         if (label != Label1.end())

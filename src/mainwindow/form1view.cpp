@@ -3,7 +3,9 @@
 #include "mainwindow/form1.h"
 
 #include "core/fieldedits.h"
+#include "core/palette.h"
 #include "core/settings.h"
+#include "windows/palettewindow.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -80,6 +82,19 @@ void Form1::mnuViewAcc1_Click()
     // Whole millimetres stay as they are typed: nothing gains a decimal it never had.
     readFieldsIntoRecord();
     viewChanged();
+}
+
+void Form1::LabelP_Click(int index)
+{
+    commitFocusedField();
+    // While it is open only the rocket shows the colour being tried; the swatch keeps the old one.
+    frmPalette palette(
+        designColour(settings::colours, index), index, settings::view.language, [this] { rebuild(); }, this);
+    m_services.execDialog(palette);
+    if (palette.colourChanged())
+        markColourKept();
+    showViewSettings();
+    Form_Activate();
 }
 
 void Form1::setLanguage(Language language)

@@ -13,6 +13,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 class ScriptedServices : public Services
 {
   public:
@@ -27,6 +30,7 @@ class ScriptedServices : public Services
     int stuck = 0;         // windows that did not close by themselves within a second
     QString folder;        // the program folder
     QSize screen{1024, 768};
+    std::function<void(QDialog &)> during; // what the user does in the next window shown modally
 
     Answer messageBox(QWidget *, const QString &prompt, Buttons buttons,
                       const QString &title) override
@@ -57,6 +61,9 @@ class ScriptedServices : public Services
                 texts.append(label->text());
             shown.append(dialog.windowTitle() + QStringLiteral(": ") + texts.join(u'|'));
         });
+        if (during)
+            QTimer::singleShot(0, &dialog,
+                               [this, &dialog] { std::exchange(during, nullptr)(dialog); });
         QTimer::singleShot(1000, &dialog, [this, &dialog] {
             if (dialog.isVisible() && ++stuck)
                 dialog.reject();

@@ -5,16 +5,21 @@
 // - Qt's own buttons and dialogs in English for a Russian user                        languages
 // - a shape name only translated counted as an edit: F2 and a question nobody earned  languages
 // - a view command not redrawing, the swatches in the draft, the wrong line width     viewCommands
+// - a colour tried in the palette kept after Cancel or the close box, a save offered for a
+//   colour that came back to where it was, the swatch not showing the colour kept        palette
 // - decimals lost without the question or despite No, the state after an accuracy switch
 //                                                                                     viewCommands
 
 #include "mainwindow/form1fixture.h"
+
+#include "windows/palettewindow.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 class TestForm1View : public Form1Test
 {
@@ -109,6 +114,53 @@ class TestForm1View : public Form1Test
         QCOMPARE(field(fieldBodyDiameter)->text(), u"40"_s);
         QCOMPARE(settings::rocket.bodyDiameter, 40.0);
         QCOMPARE(enabled(u"mnuViewAcc0 mnuViewAcc1"_s), u"mnuViewAcc1"_s);
+        QCOMPARE(shown(), expected());
+    }
+
+    void palette()
+    {
+        putDefault();
+        start();
+        Form1 &f = *m_form;
+        // Tried and taken back: Cancel, then the close box, after a swatch and a bar each.
+        QList<int> marked;
+        for (const bool closeBox : {false, true}) {
+            m_services.during = [&](QDialog &dialog) {
+                auto &palette = static_cast<frmPalette &>(dialog);
+                marked.append(palette.markedSwatch());
+                palette.Label1_Click(4);
+                palette.HScroll1[2]->setValue(77);
+                QCOMPARE(settings::colours.bodyColour, (RgbColour{255, 255, 77}));
+                QCOMPARE(shown(), expected()); // the rocket shows the colour being tried
+                if (closeBox)
+                    palette.close();
+                else
+                    palette.CancelButton->click();
+            };
+            QTest::mouseClick(f.LabelP[1], Qt::LeftButton);
+        }
+        QCOMPARE(marked, (QList<int>{-1, -1})); // 150 grey is no swatch of the palette
+        QCOMPARE(settings::colours.bodyColour, (RgbColour{150, 150, 150}));
+        QCOMPARE(shown(), expected());
+        // Black marks the first grey; OK after coming back to it changes nothing.
+        m_services.during = [&](QDialog &dialog) {
+            auto &palette = static_cast<frmPalette &>(dialog);
+            marked.append(palette.markedSwatch());
+            palette.Label1_Click(4);
+            palette.Label1_Click(255);
+            palette.OKButton->click();
+        };
+        QTest::mouseClick(f.LabelP[0], Qt::LeftButton);
+        QCOMPARE(marked.last(), 255);
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), QString());
+        // A double-click keeps the swatch's colour: changed, saved by F2, shown on the swatch.
+        m_services.during = [](QDialog &dialog) {
+            static_cast<frmPalette &>(dialog).Label1_DblClick(4);
+        };
+        QTest::mouseClick(f.LabelP[0], Qt::LeftButton);
+        QCOMPARE(settings::colours.noseColour, (RgbColour{255, 255, 0}));
+        QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), u"mnuFileSave"_s);
+        QCOMPARE(f.LabelP[0]->palette().color(QPalette::Window), QColor(255, 255, 0));
         QCOMPARE(shown(), expected());
     }
 };
