@@ -23,6 +23,18 @@ int roomForTitle(const QWidget &box, const QString &title)
     return metrics.horizontalAdvance(title) * 6 / 5 + 6 * metrics.averageCharWidth() + 60;
 }
 
+// How wide a message must be to keep its own line breaks: the box would
+// otherwise wrap a long line of the context help in two. Never wider than
+// most screens.
+int roomForLines(const QWidget &box, const QString &text)
+{
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QString &line : text.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return std::min(widest + 8 * metrics.averageCharWidth() + 60, 1000);
+}
+
 } // namespace
 
 Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, Buttons buttons,
@@ -49,7 +61,8 @@ Services::Answer QtServices::messageBox(QWidget *parent, const QString &prompt, 
         box.setStandardButtons(QMessageBox::Ok);
     }
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(roomForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->addItem(new QSpacerItem(std::max(roomForTitle(box, title), roomForLines(box, box.text())), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
