@@ -320,7 +320,7 @@ bool Form1::saveBeforeLeaving()
 
 // Shutting down.
 
-bool Form1::confirmShutdown()
+bool Form1::confirmLeavingChanges()
 {
     if (!settings::changed)
         return true;
@@ -341,7 +341,7 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (!m_ending) {
         commitFocusedField();
-        if (!confirmShutdown()) {
+        if (!confirmLeavingChanges()) {
             event->ignore();
             return;
         }
@@ -356,6 +356,6 @@ void Form1::escape()
     // One stray key must not throw away unsaved work; either way Escape
     // leaves the remembered settings of the last run as they were.
     commitFocusedField();
-    if (confirmShutdown())
+    if (confirmLeavingChanges())
         endProgram();
 }

@@ -172,9 +172,10 @@ class Form1 : public QMainWindow
     // Any change of the view: the menu states follow and the design is redrawn.
     void viewChanged();
 
+    // The question about unsaved changes before the design is left (the program
+    // ends, or the design is emptied); false to stay with it.
+    bool confirmLeavingChanges();
     // Shutting down.
-    // The question about unsaved changes on the way out; false to stay open.
-    bool confirmShutdown();
     void endProgram();
     void escape();
 

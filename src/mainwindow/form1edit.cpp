@@ -10,14 +10,8 @@
 void Form1::mnuEditCls_Click()
 {
     commitFocusedField();
-    if (settings::changed) {
-        const Services::Answer answer =
-            ask(Message::SaveChanges, Message::SaveChangesTitle, Services::Buttons::YesNoCancel);
-        if (answer == Services::Answer::Cancel)
-            return;
-        if (answer == Services::Answer::Yes && !saveBeforeLeaving())
-            return;
-    }
+    if (!confirmLeavingChanges())
+        return;
     // An empty sheet, not the start hints: the user knows where to type.
     Picture1->clear();
     for (int i = 0; i < kFieldCount; ++i)

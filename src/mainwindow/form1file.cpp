@@ -107,7 +107,7 @@ void Form1::mnuFileSaveAs_Click()
 void Form1::mnuFileExit_Click()
 {
     commitFocusedField();
-    if (!confirmShutdown())
+    if (!confirmLeavingChanges())
         return;
     filer::writeLastDesignFile(m_services.programFolder(), settings::currentFile, settings::view);
     endProgram();
