@@ -1,5 +1,6 @@
 #include "files/atomicwrite.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace filer {
@@ -40,6 +41,12 @@ class ShortWriteWatch : public QIODevice
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     if (path.isEmpty())
+        return false;
+    // Only regular files are ours to replace: a link is written through to its target and stays a
+    // link, and a device, pipe, socket or folder is left alone (a save onto /dev/zero would
+    // otherwise put a regular file in its place).
+    // (QSaveFile writes through links itself; QFileInfo looks through them too.)
+    if (const QFileInfo target(path); target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
     file.setDirectWriteFallback(true);

@@ -12,7 +12,9 @@ namespace filer {
 // the target, which replaces the target only when every byte reached the disk.
 // `write` fills the device and returns false to give up; a write cut short
 // (full disk, file-size limit) fails the save even when `write` ignores the
-// count. False when the path is empty, the folder is missing or refuses the
+// count. A link is written through to its target and stays a link. False
+// when the path is empty, the target exists but is no regular file (a device,
+// pipe, socket or folder, left untouched), the folder is missing or refuses the
 // file, or any write failed; the old file is then left as it was and no
 // temporary file stays behind. A folder that refuses a temporary file but
 // holds a writable target is written in place, as the one way such a save can

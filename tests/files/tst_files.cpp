@@ -1,7 +1,8 @@
 // Faults a rocketeer would notice: a field, colour or caption written wrong; quotes, commas, a line
 // break, an older writer's stray quote or colour form (" 7", "+7", "7.00") or a partial file
 // spoiling a design; Cyrillic turned into '?'; a failed save reported as done or losing the old
-// file; a last.srd line read into the wrong setting, or a broken one spoiling the lines before it;
+// file, or putting a regular file in place of a device, pipe or link; a last.srd line read into
+// the wrong setting, or a broken one spoiling the lines before it;
 // a picture proposed in another folder, or a design saved where the open dialog never lists it.
 #include "core/captions.h"
 #include "files/atomicwrite.h"
@@ -16,6 +17,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -136,6 +138,49 @@ class TestFiles : public QObject
         QCOMPARE(WIFEXITED(status) ? WEXITSTATUS(status) : -1, int(saved));
         QCOMPARE(readAll(file), saved ? kSaved : QByteArray(2000, 'z'));
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary file left
+    }
+
+    void onlyRegularFilesReplaced_data()
+    {
+        // What stands at the path; whether the save goes ahead. A device node (the null device's
+        // numbers, made in the test folder) needs root, as on the build server.
+        columns<QString, bool>("target", "saved");
+        row("a device node", "device", false);
+        row("a link to a device node", "link to device", false);
+        row("a named pipe", "pipe", false);
+        row("a folder", "folder", false);
+        row("a link to a regular file: written through, still a link", "link to file", true);
+    }
+    void onlyRegularFilesReplaced()
+    {
+        const auto [target, saved] = fetch<QString, bool>("target", "saved");
+        const QDir dir(m_dir.filePath(QString::fromLatin1(QTest::currentDataTag())));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        // The device itself, or what the link points to.
+        const QByteArray node = QFile::encodeName(dir.filePath(
+            target == u"device" ? QStringLiteral("design.dat") : QStringLiteral("node")));
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("design.dat")));
+        if (target.contains(u"device")
+            && mknod(node.constData(), S_IFCHR | 0644, makedev(1, 3)) != 0)
+            QSKIP("making a device node needs root");
+        if (target == u"pipe")
+            QCOMPARE(mkfifo(path.constData(), 0644), 0);
+        if (target == u"folder")
+            QVERIFY(dir.mkdir(QStringLiteral("design.dat")));
+        if (target == u"link to file")
+            QVERIFY(filer::writeFileAtomically(QString::fromLocal8Bit(node), "old"));
+        if (target.startsWith(u"link"))
+            QCOMPARE(symlink("node", path.constData()), 0);
+        struct stat before {
+        }, after{};
+        QCOMPARE(lstat(path.constData(), &before), 0);
+        QCOMPARE(filer::writeFileAtomically(QString::fromLocal8Bit(path), "new"), saved);
+        QCOMPARE(lstat(path.constData(), &after), 0);
+        QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT); // still what it was
+        if (target.contains(u"device"))
+            QCOMPARE(stat(node.constData(), &after) == 0 && S_ISCHR(after.st_mode), true);
+        if (saved)
+            QCOMPARE(readAll(QString::fromLocal8Bit(node)), QByteArray("new"));
     }
 
     void lastDesign_data()
