@@ -303,7 +303,7 @@ QString Form1::askSaveName(const char *filter, const QString &initial)
 
 bool Form1::saveBeforeLeaving()
 {
-    const QString path = askSaveName(kDataFilesFilter, settings::currentFile);
+    const QString path = askDesignName(settings::currentFile);
     if (path.isEmpty())
         return false; // the user changed their mind: the edits stay on screen
     fieldsToTable();

@@ -158,6 +158,9 @@ class Form1 : public QMainWindow
     Services::Answer ask(Message prompt, Message title, Services::Buttons buttons);
     // The save dialog; a name typed without an extension gets the filter's. Empty: cancelled.
     QString askSaveName(const char *filter, const QString &initial);
+    // The save dialog for a design: a file other than the current design is replaced only after
+    // the overwrite question. Empty: cancelled.
+    QString askDesignName(const QString &initial);
     // Saves through the save dialog before the design is left; false to stay.
     bool saveBeforeLeaving();
     // Saves the drawing as a picture or a page in `format`; the notice shows once it is written.

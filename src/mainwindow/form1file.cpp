@@ -77,31 +77,35 @@ void Form1::mnuFileSave_Click()
     fieldsToTable();
     QString path = settings::currentFile;
     if (path.isEmpty()) {
-        path = askSaveName(kDataFilesFilter, QString());
+        path = askDesignName(QString());
         if (path.isEmpty())
             return;
     }
     saveDesignTo(path);
 }
 
-void Form1::mnuFileSaveAs_Click()
+QString Form1::askDesignName(const QString &initial)
 {
-    commitFocusedField();
-    QString path;
     for (;;) {
-        path = askSaveName(kDataFilesFilter, settings::currentFile);
-        if (path.isEmpty())
-            return;
-        if (path == settings::currentFile || !QFileInfo::exists(path))
-            break;
+        const QString path = askSaveName(kDataFilesFilter, initial);
+        // Another design of that name is replaced only when the user says so; No asks again.
+        if (path.isEmpty() || path == settings::currentFile || !QFileInfo::exists(path))
+            return path;
         const Services::Answer answer =
             ask(Message::FileExists, Message::FileExistsTitle, Services::Buttons::YesNoCancelExclamation);
         if (answer == Services::Answer::Cancel)
-            return;
+            return QString();
         if (answer == Services::Answer::Yes)
-            break;
+            return path;
     }
-    saveDesignTo(path);
+}
+
+void Form1::mnuFileSaveAs_Click()
+{
+    commitFocusedField();
+    const QString path = askDesignName(settings::currentFile);
+    if (!path.isEmpty())
+        saveDesignTo(path);
 }
 
 void Form1::mnuFileExit_Click()

@@ -1,6 +1,7 @@
 // The File menu. Faults a rocketeer would notice, and the test that catches each:
 // - a save missing the value being typed, the wrong bytes, dialog, question or notice   saving
-// - another file overwritten without a question, a rename after a failed write         saving
+// - another file overwritten without a question (save as, or F2 without a current file), a
+//   rename after a failed write                                                        saving
 // - an open that keeps the old design or its colours, or drops a shape name of the other
 //   language; unsaved edits not asked about first                                      opening
 // - an export missing, of another kind or size, another file left in place, a notice after a
@@ -23,8 +24,11 @@ class TestForm1File : public Form1Test
         type(0, u"Искра"_s);
         m_form->mnuFileSave->trigger();
         QCOMPARE(m_services.dialogs, QStringList{u"save "_s});
-        // Typed but not yet accepted: F2 saves it as leaving the field would have made it.
+        // Typed but not yet accepted: F2 saves it as leaving the field would have made it, over
+        // another design only after the question.
+        put(u"a.dat"_s, "old");
         m_services.fileNames = {path(u"a.dat"_s)};
+        m_services.answers = {Answer::Yes};
         type(fieldFinSpan, u"-25"_s, false);
         QTest::keyClick(field(fieldFinSpan), Qt::Key_F2);
         const QByteArray saved = read(u"a.dat"_s);
@@ -32,6 +36,8 @@ class TestForm1File : public Form1Test
         QVERIFY(saved.startsWith(
             "\"\xD0\xC0\xCA\xC5\xD2\xC0                        \",\"\xC8\xF1\xEA\xF0\xE0\"\r\n"));
         QVERIFY(saved.contains("\",\"25\"\r\n"));
+        QCOMPARE(m_services.asked.size(), 1);
+        m_services.asked.clear();
         QCOMPARE(m_services.shown, QStringList{u"O'k: Сохранено"_s});
         QCOMPARE(m_services.timers, QList<int>{300}); // the notice closes itself after 300 ms
         QCOMPARE(enabled(u"mnuFileSave mnuEditRestore"_s), QString());
