@@ -40,6 +40,7 @@ constexpr CaptionRow kMessages[int(Message::Count)] = {
     {u"Данные были изменены", u"Changed parameters"},
     {u"Сохранение не удалось. Продолжить?", u"Saving falled. Continue?"},
     {u"Ошибка сохранения", u"Saving error"},
+    {u"Сохранение не удалось.", u"Saving falled."},
     {u"Файл с таким именем уже существует.\r\nПереписать?", u"File exist. Rewrite?"},
     {u"Контроль сохранения", u"Saving control"},
     {u"Сохранено", u"Saved"},

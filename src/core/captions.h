@@ -19,6 +19,7 @@ enum class Message {
     SaveChangesTitle,
     SaveFailed,
     SaveFailedTitle,
+    SaveFailedNotice,
     FileExists,
     FileExistsTitle,
     Saved,

@@ -28,10 +28,12 @@ void Form1::showSavedNotice()
 void Form1::saveDesignTo(const QString &path)
 {
     fieldsToTable();
-    // A failed save says nothing here: the design keeps the name of the file that holds it, and
-    // the save entry stays enabled.
-    if (!filer::writeParameterFile(path, settings::fieldTable, settings::colours))
+    // A failed save is told: the old file is as it was, the design keeps the name of the file
+    // that holds it, and the save entry stays enabled for another try.
+    if (!filer::writeParameterFile(path, settings::fieldTable, settings::colours)) {
+        ask(Message::SaveFailedNotice, Message::SaveFailedTitle, Services::Buttons::OkCritical);
         return;
+    }
     settings::currentFile = path;
     markUnchanged();
     setCaption();

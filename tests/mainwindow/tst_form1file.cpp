@@ -1,7 +1,7 @@
 // The File menu. Faults a rocketeer would notice, and the test that catches each:
 // - a save missing the value being typed, the wrong bytes, dialog, question or notice   saving
 // - another file overwritten without a question (save as, or F2 without a current file), a
-//   rename after a failed write                                                        saving
+//   rename after a failed write, or a failed write not told                            saving
 // - an open that keeps the old design or its colours, or drops a shape name of the other
 //   language; unsaved edits not asked about first                                      opening
 // - an export missing, of another kind or size, another file left in place, a notice after a
@@ -62,10 +62,11 @@ class TestForm1File : public Form1Test
         m_services.answers = {Answer::Yes};
         m_form->mnuFileSaveAs->trigger();
         QCOMPARE(read(u"b.dat"_s), read(u"a.dat"_s));
-        // A save as that fails keeps the name of the file that holds the design.
+        // A save as that fails says so and keeps the name of the file that holds the design.
         type(0, u"Искра-2"_s);
         m_services.fileNames = {path(u"no/such/folder/c.dat"_s)};
         m_form->mnuFileSaveAs->trigger();
+        QCOMPARE(m_services.asked.last(), u"Ошибка сохранения: Сохранение не удалось. [16]"_s);
         QCOMPARE(settings::currentFile, b);
         QCOMPARE(m_form->mnuFileSave->isEnabled(), true);
     }
