@@ -59,6 +59,8 @@ constexpr CaptionRow kMessages[int(Message::Count)] = {
     {u"Ошибка сохранения JPEG", u"JPEG error"},
     {u"Принтер не найден. Сохранить страницу в PDF?", u"No printer found. Save the page as PDF?"},
     {u"Печать", u"Print"},
+    {u"Файл не удалось прочитать.", u"File could not be read."},
+    {u"Ошибка чтения", u"Reading error"},
 };
 
 QString pick(const CaptionRow &row, Language language)

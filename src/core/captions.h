@@ -33,6 +33,8 @@ enum class Message {
     JpegFailedTitle,
     NoPrinter,
     NoPrinterTitle,
+    OpenFailed,
+    OpenFailedTitle,
     Count
 };
 

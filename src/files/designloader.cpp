@@ -7,26 +7,32 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy, QString *whyNot)
+bool holdsDesign(const QString &path, QString *whyNot)
 {
     const auto fail = [whyNot](const QString &reason) {
         if (whyNot)
             *whyNot = reason;
-        return std::nullopt;
+        return false;
     };
-    // The reader ignores what it cannot open or read; a script wants to know.
+    // The reader ignores what it cannot open or read; a user or a script wants to know.
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1").arg(path));
     probe.close();
-    const QByteArray bytes = filer::text::readHead(path);
     // A caption in quotes, then the comma before its value.
     static const QRegularExpression parameterLine(QStringLiteral("^[ \\t]*\"[^\"\r\n]*\"[ \\t]*,"),
                                                   QRegularExpression::MultilineOption);
-    if (!filer::text::decode(bytes).contains(parameterLine))
+    if (!filer::text::decode(filer::text::readHead(path)).contains(parameterLine))
         return fail(QStringLiteral("%1 holds no parameter line: not a design file").arg(path));
+    return true;
+}
+
+std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy, QString *whyNot)
+{
+    if (!holdsDesign(path, whyNot))
+        return std::nullopt;
     LoadedDesign loaded;
-    filer::decodeParameterFile(bytes, loaded.fieldTable, loaded.colours);
+    filer::readParameterFile(path, loaded.fieldTable, loaded.colours);
     readFieldsIntoRecord(tableValues(loaded.fieldTable), loaded.design, accuracy);
     return loaded;
 }

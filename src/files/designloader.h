@@ -16,6 +16,11 @@ struct LoadedDesign {
     RocketParams design;
 };
 
+// Whether the path names a readable file that holds at least one parameter
+// line; when not, the reason in `whyNot` when given. A picture or a binary
+// file is no design, and reading it would only leave the previous one in place.
+bool holdsDesign(const QString &path, QString *whyNot = nullptr);
+
 // Loads a parameter file the way start-up does, from fresh start values,
 // reading the field texts into the record at `accuracy` decimals. None when
 // the file cannot be opened or holds no parameter line at all (a picture, a

@@ -3,6 +3,7 @@
 #include "core/noseshape.h"
 #include "core/settings.h"
 #include "drawing/drawstyle.h"
+#include "files/designloader.h"
 #include "files/filenames.h"
 #include "files/lastdesign.h"
 #include "files/parameterfile.h"
@@ -72,6 +73,8 @@ void Form1::Form_Load()
     // The last design, or else the default design beside the program.
     const QString folder = m_services.programFolder();
     settings::currentFile = filer::readLastDesignFile(folder, settings::view);
+    if (!settings::currentFile.isEmpty() && !holdsDesign(settings::currentFile))
+        settings::currentFile.clear(); // as if it were gone
     if (settings::currentFile.isEmpty()) {
         const QString defaultDesign = QDir(folder).filePath(filer::kDefaultDesignFileName);
         if (QFileInfo(defaultDesign).isFile())

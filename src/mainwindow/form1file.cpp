@@ -6,6 +6,7 @@
 #include "drawing/drawstyle.h"
 #include "drawing/evaluation.h"
 #include "drawing/pagewriter.h"
+#include "files/designloader.h"
 #include "files/filenames.h"
 #include "files/lastdesign.h"
 #include "files/parameterfile.h"
@@ -63,6 +64,12 @@ void Form1::mnuFileOpen_Click()
         m_services.openFileName(this, QLatin1String(kDataFilesFilter), settings::currentFile);
     if (path.isEmpty())
         return;
+    // A file that reads as nothing would leave the old design under the new name, for the next
+    // F2 to write over the file the user meant to open.
+    if (!holdsDesign(path)) {
+        ask(Message::OpenFailed, Message::OpenFailedTitle, Services::Buttons::OkCritical);
+        return;
+    }
     settings::currentFile = path;
     filer::readParameterFile(path, settings::fieldTable, settings::colours);
     tableToFields();

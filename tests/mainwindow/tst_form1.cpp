@@ -31,6 +31,8 @@ class TestForm1 : public Form1Test
             "mnuViewDraw mnuViewAcc0 mnuViewLangRus");
         row("a deleted design", "\"%1/gone.dat\"\r\n#TRUE#\r\n2\r\n1\r\n1\r\n", true, "empiric.dat", "#TRUE# 2 1 1",
             "mnuViewPic mnuViewAcc0 mnuViewLangRus");
+        row("a file that is no design", "\"%1/last.srd\"\r\n#TRUE#\r\n2\r\n1\r\n1\r\n", true, "empiric.dat", "#TRUE# 2 1 1",
+            "mnuViewPic mnuViewAcc0 mnuViewLangRus");
         row("three lines", "\"%1/own.dat\"\r\n#TRUE#\r\n3\r\n", false, "own.dat", "#TRUE# 3 0 0",
             "mnuViewPic mnuViewAcc1 mnuViewLangEng");
         // clang-format on

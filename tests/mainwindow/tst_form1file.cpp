@@ -3,7 +3,8 @@
 // - another file overwritten without a question (save as, or F2 without a current file), a
 //   rename after a failed write, or a failed write not told                            saving
 // - an open that keeps the old design or its colours, or drops a shape name of the other
-//   language; unsaved edits not asked about first                                      opening
+//   language; unsaved edits not asked about first; a file that is no design opened under
+//   its name over the design on screen                                                 opening
 // - an export missing, of another kind or size, another file left in place, a notice after a
 //   failure, the picture proposed in another folder, the JPEG message missing          exports
 // - a page printed for a design that cannot be drawn, no way out without a printer     printing
@@ -106,6 +107,14 @@ class TestForm1File : public Form1Test
         type(fieldNoseShape, u"cone"_s);
         QCOMPARE(field(fieldNoseShape)->text(), u"cone"_s);
         QCOMPARE(m_form->windowTitle(), u"Quentarolith          "_s + path(u"en.dat"_s));
+        // An empty file is no design: said so, and the design keeps its name for the next F2.
+        put(u"empty.dat"_s, "");
+        m_services.answers = {Answer::No};
+        m_services.fileNames = {path(u"empty.dat"_s)};
+        m_form->mnuFileOpen->trigger();
+        QCOMPARE(m_services.asked.last(), u"Ошибка чтения: Файл не удалось прочитать. [16]"_s);
+        QCOMPARE(m_form->windowTitle(), u"Quentarolith          "_s + path(u"en.dat"_s));
+        QCOMPARE(field(fieldNoseShape)->text(), u"cone"_s);
     }
 
     void exports_data()
