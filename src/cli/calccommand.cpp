@@ -96,5 +96,11 @@ int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
         else
             printReadable(out, file, result);
     }
+    // Results that never reached their reader (a full disk, a closed pipe) are no success.
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        err << "calc: cannot write the results\n";
+        return 1;
+    }
     return status;
 }

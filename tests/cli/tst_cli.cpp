@@ -2,7 +2,8 @@
 // evaluation (a rounded margin, the accuracy ignored, a key missing) or its warning line for the
 // wrong designs; a later, shorter file showing what an earlier file held; render writing the wrong
 // format or size, another picture than the window's own, or needing a display; success reported on
-// failure, a bad file stopping the rest, bad usage taken, a refused render leaving a file behind.
+// failure (results that never reached their reader included), a bad file stopping the rest, bad
+// usage taken, a refused render leaving a file behind.
 
 #include "drawing/drawstyle.h"
 #include "drawing/evaluation.h"
@@ -15,6 +16,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,7 +35,8 @@ class TestCli : public QObject
 
     // Status, output and errors of a run, with no display and no runtime folder in reach, as on a
     // build server; split at blanks, as the test folders' paths hold none.
-    std::tuple<int, QString, QString> cli(const QString &args)
+    std::tuple<int, QString, QString> cli(const QString &args,
+                                          const QString &outputFile = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString &name :
@@ -39,6 +44,8 @@ class TestCli : public QObject
             env.remove(name);
         QProcess process;
         process.setProcessEnvironment(env);
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         process.start(QStringLiteral(CLI_PATH), args.split(u' ', Qt::SkipEmptyParts));
         const bool ended =
             process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
@@ -47,6 +54,18 @@ class TestCli : public QObject
     }
 
   private slots:
+    void resultsNotWritten()
+    {
+        // Standard output on a full device: a private node with the numbers of the full device.
+        const QByteArray full = QFile::encodeName(m_dir.filePath(u"full"_s));
+        if (mknod(full.constData(), S_IFCHR | 0644, makedev(1, 7)) != 0)
+            QSKIP("making a device node needs root");
+        const auto [status, out, err] = cli(u"calc "_s + kStable, QFile::decodeName(full));
+        QCOMPARE(status, 1);
+        QCOMPARE(err, u"calc: cannot write the results\n"_s);
+        QFile::remove(QFile::decodeName(full));
+    }
+
     void calc_data()
     {
         // A margin against the Barrowman centre of (390 − cg) / 40 diameters, 389.6 at 0.1 mm.
