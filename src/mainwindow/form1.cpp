@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QTranslator>
 
+#include <limits>
+
 namespace {
 
 // Below this the captions and fields would no longer fit their rows.
@@ -47,6 +49,9 @@ void Form1::createControls()
     }
     for (int i = 0; i < kFieldCount; ++i) {
         Text1[i] = new QLineEdit(strip);
+        // A field holds whatever a design file may hold; cut at Qt's 32767 it would differ from
+        // the file and count as an edit nobody made.
+        Text1[i]->setMaxLength(std::numeric_limits<int>::max());
         Text1[i]->installEventFilter(this);
     }
     Combo1 = new ArrowCombo(strip);
