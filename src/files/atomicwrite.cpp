@@ -1,7 +1,12 @@
 #include "files/atomicwrite.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/resource.h>
 
 namespace filer {
 
@@ -36,6 +41,31 @@ class ShortWriteWatch : public QIODevice
     bool m_cutShort = false;
 };
 
+// A folder that refuses a temporary file may still hold a writable target:
+// then the file is written in place, the one way such a save can succeed. The
+// whole content is made first and the room for it reserved on the disk before
+// the old bytes are touched, so a full disk or a file-size limit refuses the
+// save and leaves the old file as it was.
+bool writeInPlace(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadWrite))
+        return false;
+    QBuffer content;
+    content.open(QIODevice::WriteOnly);
+    if (!write(content))
+        return false;
+    const QByteArray &bytes = content.data();
+    // A file-size limit below the new length would stop the writing half-way, old bytes gone.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && rlim_t(bytes.size()) > limit.rlim_cur)
+        return false;
+    if (!bytes.isEmpty() && posix_fallocate(file.handle(), 0, bytes.size()) != 0)
+        return false;
+    return file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush();
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
@@ -49,9 +79,8 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     if (const QFileInfo target(path); target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return writeInPlace(path, write);
     // Qt 6.4's commit() also ignores a failed final flush and renames the
     // cut-off file over the old one, so the buffer is flushed and checked
     // while cancelling is still possible.

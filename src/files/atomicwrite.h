@@ -18,7 +18,8 @@ namespace filer {
 // file, or any write failed; the old file is then left as it was and no
 // temporary file stays behind. A folder that refuses a temporary file but
 // holds a writable target is written in place, as the one way such a save can
-// succeed; only there can a failure part-way leave the target cut off.
+// succeed, with the room for the new content reserved before the old bytes are
+// touched.
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);
 

@@ -106,6 +106,8 @@ class TestFiles : public QObject
         row("unchecked writes past the limit", 300, 0, 2, false);
         row("the writer gives up", 0, 0, 1, false);
         row("the exact layout, in place over a longer file in a closed folder", 0, 0666, 0, true);
+        row("in place past the file-size limit: refused before a byte is touched", 300, 0666, 0,
+            false);
     }
     void saveIsWholeOrNothing()
     {
