@@ -5,6 +5,8 @@
 // - a field's own key winning over a menu shortcut (Ctrl+K cutting the line)          menuKeysWin
 // - a pasted line break shifting every later item of the saved design by a line       pastedLine
 // - a long name cut by its field and counted as an edit                               longName
+// - a megabyte paste, control or right-to-left characters, or Enter held down freezing the
+//   window or spoiling the saved design                                               hostileInput
 // - F2 right after typing saving nothing, the shape list out of the keyboard's reach  keyboard
 
 #include "mainwindow/form1fixture.h"
@@ -122,6 +124,33 @@ class TestForm1Fields : public Form1Test
         QCOMPARE(field(0)->text(), name);
         type(0, name);
         QCOMPARE(settings::changed, false);
+    }
+
+    void hostileInput()
+    {
+        putDefault();
+        start();
+        // A megabyte pasted as the name, control and right-to-left characters as the inscription,
+        // and Enter held down: nothing freezes, and the design reads back as it was typed.
+        const QString megabyte(1 << 20, u'Ш');
+        const QString odd = u"\x01\x07\t\u202Eabc\u05D0 \U0001F680"_s;
+        for (const auto &[index, text] : {std::pair{0, megabyte}, {int(fieldInscription), odd}}) {
+            QGuiApplication::clipboard()->setText(text);
+            field(index)->setFocus();
+            field(index)->selectAll();
+            QTest::keyClick(field(index), Qt::Key_V, Qt::ControlModifier);
+        }
+        for (int i = 0; i < 200; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        FieldTable table;
+        DesignColours colours;
+        filer::readParameterFile(path(u"empiric.dat"_s), table, colours);
+        QCOMPARE(table[fieldRocketName].value.size(), megabyte.size());
+        QCOMPARE(table[fieldRocketName].value, megabyte);
+        QCOMPARE(table[fieldInscription].value, odd);
+        QCOMPARE(table[fieldCgPosition].value, u"255"_s);
+        QCOMPARE(shown(), expected());
     }
 
     void pastedLine()
