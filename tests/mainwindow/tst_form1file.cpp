@@ -8,9 +8,14 @@
 // - an export missing, of another kind or size, another file left in place, a notice after a
 //   failure, the picture proposed in another folder, the JPEG message missing          exports
 // - a page printed for a design that cannot be drawn, no way out without a printer     printing
+// - a broken or hostile design file crashing or stalling the start, or what could be read of
+//   it lost when it is saved again                                                   hostileFiles
 
 #include "mainwindow/form1fixture.h"
 
+#include "files/parameterfile.h"
+
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
 
@@ -203,6 +208,61 @@ class TestForm1File : public Form1Test
         m_form->mnuFilePrint->trigger();
         QCOMPARE(m_services.printed.size(), 1);
         QCOMPARE(m_services.asked, QStringList());
+    }
+
+    void hostileFiles_data()
+    {
+        // The design file last.srd names (under tests/data/hostile, or made here from the default
+        // design), and whether it holds a design at all.
+        columns<QString, bool>("file", "design");
+        for (const char *name : {"empty", "garbage"})
+            row(name, name, false);
+        for (const char *name :
+             {"nul", "unclosed", "lf-only", "bom-invalid", "huge-numbers", "colours-beyond"})
+            row(name, name, true);
+        row("a 5 MB value", "5mb", true);
+        for (int lines = 1; lines < 29; ++lines) // cut after every line
+            row(qPrintable(u"cut after line %1"_s.arg(lines)), qPrintable(u"cut %1"_s.arg(lines)),
+                true);
+    }
+    void hostileFiles()
+    {
+        const auto [file, design] = fetch<QString, bool>("file", "design");
+        const auto contents = [](const QString &name) {
+            QFile source(name);
+            return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+        };
+        QByteArray bytes = contents(QStringLiteral(DATA_DIR "/empiric.dat"));
+        if (file == u"5mb")
+            bytes.replace("Quentarolith, 2026", QByteArray(5 << 20, 'x'));
+        else if (file.startsWith(u"cut ")) {
+            qsizetype end = 0;
+            for (int i = 0; i < file.mid(4).toInt(); ++i)
+                end = bytes.indexOf("\r\n", end) + 2;
+            bytes.truncate(end);
+        } else
+            bytes = contents(QStringLiteral(TEST_DATA_DIR "/hostile/") + file + u".dat"_s);
+        put(u"design.dat"_s, bytes);
+        put(u"last.srd"_s,
+            "\"" + path(u"design.dat"_s).toUtf8() + "\"\r\n#FALSE#\r\n1\r\n0\r\n0\r\n");
+        QElapsedTimer clock;
+        clock.start();
+        start();
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(settings::currentFile.isEmpty(), !design);
+        QCOMPARE(shown(), expected());
+        // Saved again, everything that could be read comes back.
+        m_services.fileNames = {path(u"again.dat"_s)};
+        m_form->mnuFileSaveAs->trigger();
+        FieldTable original, again;
+        DesignColours originalColours, againColours;
+        if (design)
+            filer::readParameterFile(path(u"design.dat"_s), original, originalColours);
+        filer::readParameterFile(path(u"again.dat"_s), again, againColours);
+        for (int i = 0; i < kFieldCount; ++i) // the results are the redraw's own
+            if (i < fieldBcpPosition || i > fieldCpcStability)
+                QCOMPARE(again[i].value, singleLine(original[i].value));
+        QCOMPARE(againColours, originalColours);
     }
 };
 
