@@ -15,6 +15,7 @@
 
 #include "files/parameterfile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
@@ -224,6 +225,13 @@ class TestForm1File : public Form1Test
         for (int lines = 1; lines < 29; ++lines) // cut after every line
             row(qPrintable(u"cut after line %1"_s.arg(lines)), qPrintable(u"cut %1"_s.arg(lines)),
                 true);
+        // The default design, with a broken last.srd: its path line alone still names it; random
+        // bytes, a 5 MB line or the folder itself name no design, and nothing is loaded.
+        row("last.srd: the path line alone", "last: path only", true);
+        row("last.srd: random bytes", "last: garbage", false);
+        row("last.srd: a 5 MB line", "last: huge", false);
+        row("last.srd: a folder", "last: folder", false);
+        row("a folder where the design should be", "folder", false);
     }
     void hostileFiles()
     {
@@ -240,11 +248,19 @@ class TestForm1File : public Form1Test
             for (int i = 0; i < file.mid(4).toInt(); ++i)
                 end = bytes.indexOf("\r\n", end) + 2;
             bytes.truncate(end);
-        } else
+        } else if (!file.startsWith(u"last") && file != u"folder")
             bytes = contents(QStringLiteral(TEST_DATA_DIR "/hostile/") + file + u".dat"_s);
-        put(u"design.dat"_s, bytes);
-        put(u"last.srd"_s,
-            "\"" + path(u"design.dat"_s).toUtf8() + "\"\r\n#FALSE#\r\n1\r\n0\r\n0\r\n");
+        if (file == u"folder")
+            QVERIFY(QDir(m_dir->path()).mkdir(u"design.dat"_s));
+        else
+            put(u"design.dat"_s, bytes);
+        const QByteArray named = "\"" + path(u"design.dat"_s).toUtf8() + "\"\r\n";
+        put(u"last.srd"_s, file == u"last: path only" ? named
+                           : file == u"last: garbage"
+                               ? contents(QStringLiteral(TEST_DATA_DIR "/hostile/garbage.dat"))
+                           : file == u"last: huge"   ? "\"" + QByteArray(5 << 20, 'x') + "\"\r\n"
+                           : file == u"last: folder" ? "\"" + m_dir->path().toUtf8() + "\"\r\n"
+                                                     : named + "#FALSE#\r\n1\r\n0\r\n0\r\n");
         QElapsedTimer clock;
         clock.start();
         start();
@@ -258,6 +274,8 @@ class TestForm1File : public Form1Test
         DesignColours originalColours, againColours;
         if (design)
             filer::readParameterFile(path(u"design.dat"_s), original, originalColours);
+        else if (file.startsWith(u"last"))
+            QCOMPARE(field(0)->text(), QString()); // nothing loaded from elsewhere either
         filer::readParameterFile(path(u"again.dat"_s), again, againColours);
         for (int i = 0; i < kFieldCount; ++i) // the results are the redraw's own
             if (i < fieldBcpPosition || i > fieldCpcStability)
