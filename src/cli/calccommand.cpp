@@ -90,6 +90,8 @@ int runCalc(const QStringList &args, QTextStream &out, QTextStream &err)
             status = 1;
             continue;
         }
+        if (loaded->readStop)
+            err << "calc: " << readStopText(file, *loaded->readStop) << '\n';
         const Evaluation result = evaluateDesign(loaded->design, accuracy);
         if (json)
             out << jsonLine(file, result) << '\n';

@@ -92,6 +92,8 @@ int runRender(const QStringList &args, QTextStream &err)
         err << "render: " << whyNot << '\n';
         return 1;
     }
+    if (loaded->readStop)
+        err << "render: " << readStopText(options.input, *loaded->readStop) << '\n';
     const RocketParams &design = loaded->design;
     const DrawStyle style{loaded->colours, options.view};
 
@@ -104,7 +106,12 @@ int runRender(const QStringList &args, QTextStream &err)
         written = pagewriter::savePage(options.output, design, style, format);
     }
     if (!written) {
-        err << "render: cannot write " << options.output << '\n';
+        // Only regular files are replaced: a device, pipe or folder at OUT is left alone.
+        const QFileInfo target(options.output);
+        err << "render: cannot write " << options.output
+            << (target.exists() && !target.isFile() ? QStringLiteral(": not a regular file, left as it was")
+                                                    : QString())
+            << '\n';
         return 1;
     }
     return 0;

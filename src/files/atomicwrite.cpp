@@ -7,6 +7,8 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace filer {
 
@@ -66,6 +68,22 @@ bool writeInPlace(const QString &path, const std::function<bool(QIODevice &)> &w
     return file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush();
 }
 
+// The new file replaces the old one under the old one's owner, group and
+// mode, as far as the process may set them: root saving a user's design must
+// not leave it root's. The mode comes last, as a change of owner clears the
+// set-id bits.
+void keepOwnerAndMode(const QString &path, int handle)
+{
+    struct stat old {
+    };
+    if (stat(QFile::encodeName(path).constData(), &old) != 0)
+        return;
+    // A plain user may still give it the old group, when a member of it.
+    [[maybe_unused]] const bool ownerKept =
+        fchown(handle, old.st_uid, old.st_gid) == 0 || fchown(handle, uid_t(-1), old.st_gid) == 0;
+    fchmod(handle, old.st_mode & 07777);
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
@@ -81,6 +99,7 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeInPlace(path, write);
+    keepOwnerAndMode(path, file.handle());
     // Qt 6.4's commit() also ignores a failed final flush and renames the
     // cut-off file over the old one, so the buffer is flushed and checked
     // while cancelling is still possible.

@@ -12,7 +12,9 @@ namespace filer {
 // the target, which replaces the target only when every byte reached the disk.
 // `write` fills the device and returns false to give up; a write cut short
 // (full disk, file-size limit) fails the save even when `write` ignores the
-// count. A link is written through to its target and stays a link. False
+// count. A link is written through to its target and stays a link; a
+// replaced file keeps its mode, and its owner and group where the process may
+// set them. False
 // when the path is empty, the target exists but is no regular file (a device,
 // pipe, socket or folder, left untouched), the folder is missing or refuses the
 // file, or any write failed; the old file is then left as it was and no

@@ -32,7 +32,15 @@ std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy, QStrin
     if (!holdsDesign(path, whyNot))
         return std::nullopt;
     LoadedDesign loaded;
-    filer::readParameterFile(path, loaded.fieldTable, loaded.colours);
+    loaded.readStop = filer::readParameterFile(path, loaded.fieldTable, loaded.colours);
     readFieldsIntoRecord(tableValues(loaded.fieldTable), loaded.design, accuracy);
     return loaded;
+}
+
+QString readStopText(const QString &path, const filer::ReadStop &stop)
+{
+    return QStringLiteral("%1: line %2: %3; the rest keeps its start values")
+        .arg(path)
+        .arg(stop.line)
+        .arg(stop.reason);
 }

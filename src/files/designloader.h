@@ -3,6 +3,7 @@
 #include "core/designcolours.h"
 #include "core/fieldtable.h"
 #include "core/rocketparams.h"
+#include "files/parameterfile.h"
 
 #include <QString>
 
@@ -14,6 +15,8 @@ struct LoadedDesign {
     FieldTable fieldTable;
     DesignColours colours;
     RocketParams design;
+    // Where reading stopped short; the rest keeps its start values.
+    std::optional<filer::ReadStop> readStop;
 };
 
 // Whether the path names a readable file that holds at least one parameter
@@ -26,3 +29,7 @@ bool holdsDesign(const QString &path, QString *whyNot = nullptr);
 // the file cannot be opened or holds no parameter line at all (a picture, a
 // binary file), with the reason in `whyNot` when given.
 std::optional<LoadedDesign> loadDesign(const QString &path, int accuracy, QString *whyNot = nullptr);
+
+// "PATH: line N: why; the rest keeps its start values", for a design whose
+// file stopped short.
+QString readStopText(const QString &path, const filer::ReadStop &stop);

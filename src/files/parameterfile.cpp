@@ -19,17 +19,21 @@ QByteArray encodeParameterFile(const FieldTable &table, const DesignColours &col
     return text::encode(lines);
 }
 
-void decodeParameterFile(const QByteArray &bytes, FieldTable &table, DesignColours &colours)
+std::optional<ReadStop> decodeParameterFile(const QByteArray &bytes, FieldTable &table,
+                                            DesignColours &colours)
 {
     text::ItemReader reader(text::decode(bytes));
+    const auto endsEarly = [&reader] {
+        return ReadStop{reader.itemLine(), QStringLiteral("the file ends early")};
+    };
     for (FieldEntry &entry : table) {
         const std::optional<QString> label = reader.next();
         if (!label)
-            return;
+            return endsEarly();
         entry.label = fitLabel(*label);
         const std::optional<QString> value = reader.next();
         if (!value)
-            return;
+            return endsEarly();
         entry.value = *value;
     }
     for (RgbColour *colour :
@@ -37,18 +41,19 @@ void decodeParameterFile(const QByteArray &bytes, FieldTable &table, DesignColou
         for (std::uint8_t *component : {&colour->red, &colour->green, &colour->blue}) {
             const std::optional<QString> item = reader.next();
             if (!item)
-                return;
+                return endsEarly();
             const std::optional<int> value = text::wholeNumber(*item);
             if (!value || *value > 255)
-                return;
+                return ReadStop{reader.itemLine(), QStringLiteral("no colour component from 0 to 255")};
             *component = static_cast<std::uint8_t>(*value);
         }
     }
+    return std::nullopt;
 }
 
-void readParameterFile(const QString &path, FieldTable &table, DesignColours &colours)
+std::optional<ReadStop> readParameterFile(const QString &path, FieldTable &table, DesignColours &colours)
 {
-    decodeParameterFile(text::readHead(path), table, colours);
+    return decodeParameterFile(text::readHead(path), table, colours);
 }
 
 bool writeParameterFile(const QString &path, const FieldTable &table, const DesignColours &colours)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Parameter files (.dat): one design as 17 quoted caption/value lines and
 // the twelve colour components, CR LF line ends. Files are Windows-1251 so
 // that designs from older versions load unchanged; a design holding a
@@ -17,7 +19,13 @@ namespace filer {
 // cannot be read (premature end, a colour that is not a whole number from 0
 // to 255; blanks, leading zeros, a plus sign and "5.0" are accepted): what was
 // read before it keeps its new value, the rest keeps the old one.
-void readParameterFile(const QString &path, FieldTable &table, DesignColours &colours);
+// Where reading stopped, when it stopped before the last colour: the line,
+// counted from 1, and why, in words for a script's user.
+struct ReadStop {
+    int line = 0;
+    QString reason;
+};
+std::optional<ReadStop> readParameterFile(const QString &path, FieldTable &table, DesignColours &colours);
 
 // Writes the whole file or nothing (writeFileAtomically), so an old file
 // survives a failed save. False when the path is empty or any step failed.
@@ -28,6 +36,7 @@ bool writeParameterFile(const QString &path, const FieldTable &table, const Desi
 // The bytes of a parameter file, and their reading; exposed for the tests
 // and for tools that handle designs in memory.
 QByteArray encodeParameterFile(const FieldTable &table, const DesignColours &colours);
-void decodeParameterFile(const QByteArray &bytes, FieldTable &table, DesignColours &colours);
+std::optional<ReadStop> decodeParameterFile(const QByteArray &bytes, FieldTable &table,
+                                            DesignColours &colours);
 
 } // namespace filer

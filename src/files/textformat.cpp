@@ -82,6 +82,7 @@ std::optional<QString> ItemReader::next()
 {
     while (m_pos < m_text.size() && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t'))
         ++m_pos;
+    m_itemLine = m_line;
     if (m_pos >= m_text.size())
         return std::nullopt;
     QString item;
@@ -113,8 +114,13 @@ std::optional<QString> ItemReader::next()
             ++m_pos;
         item = m_text.mid(start, m_pos - start).trimmed();
     }
-    if (m_pos < m_text.size() && m_text[m_pos++] == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
-        ++m_pos;
+    if (m_pos < m_text.size()) {
+        const QChar delimiter = m_text[m_pos++];
+        if (isLineEnd(delimiter))
+            ++m_line;
+        if (delimiter == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
+            ++m_pos;
+    }
     return item;
 }
 

@@ -40,6 +40,9 @@ class ItemReader
     {
     }
     std::optional<QString> next();
+    // The line, counted from 1, on which the item last asked for began (or
+    // would have begun, when the text was used up).
+    int itemLine() const { return m_itemLine; }
 
   private:
     static bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
@@ -47,6 +50,8 @@ class ItemReader
 
     const QString m_text;
     qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_itemLine = 1;
 };
 
 } // namespace filer::text

@@ -108,6 +108,10 @@ class TestCli : public QObject
         const QString cut = kData + u"/broken-cut.dat"_s;
         const auto [status, out, err] = cli(u"calc --json %1 %2"_s.arg(kStable, cut));
         QCOMPARE(out.section(u'\n', 1, 1), std::get<1>(cli(u"calc --json "_s + cut)).trimmed());
+        QCOMPARE(status, 0);
+        QCOMPARE(
+            err,
+            u"calc: %1: line 5: the file ends early; the rest keeps its start values\n"_s.arg(cut));
     }
 
     void render_data()

@@ -60,35 +60,39 @@ class TestFiles : public QObject
     void reads_data()
     {
         // Read over empty fields and colours of 9: "name" the rocket name read, every other field
-        // as in sampleTable(); the first "coloursRead" components as in kColours, 10, 20, 30, ...
-        columns<QByteArray, QString, int>("file", "name", "coloursRead");
+        // as in sampleTable(); the first "coloursRead" components as in kColours, 10, 20, 30, ...;
+        // "stopLine" the line at which reading stopped short (0: read whole).
+        columns<QByteArray, QString, int, int>("file", "name", "coloursRead", "stopLine");
         const QByteArray rest = kSaved.mid(kSaved.indexOf('\n') + 1); // lines 2 on
         const QString arrow = QStringLiteral("Стрела");
         // Beyond Windows-1251, quotes, a comma and a line break that must become blanks.
         const QString vostok = QStringLiteral("\"Восток\", \U0001F680\r\nМ-2");
         row("UTF-8, quotes, a comma, a line break",
             filer::encodeParameterFile(sampleTable(vostok), kColours),
-            QStringLiteral("\"Восток\", \U0001F680  М-2"), 12);
-        row("16 MB cap: a 40 MB name", "\"\",\"" + QByteArray(40 << 20, 'x') + "\"\r\n", "", 0);
-        row("bare line feeds", QByteArray(kSaved).replace("\r\n", "\n"), arrow, 12);
-        row("unquoted", "  \"name\" , Shuttle 1  \r\n" + rest, QStringLiteral("Shuttle 1"), 12);
-        row("stray quote: 5\" unescaped", "\"size\",\"5\"\"\r\n" + rest, QStringLiteral("5\""), 12);
-        row("older colours", kFields + " 10\r\n020\r\n+30\r\n40.00\r\n" + kTens.mid(16), arrow, 12);
-        row("partial: 256 stops reading", kFields + "10\r\n20\r\n30\r\n256\r\n5\r\n", arrow, 3);
-        row("partial: negative", kFields + "10\r\n20\r\n-1\r\n", arrow, 2);
-        row("partial: a fraction", kFields + "10\r\n20.5\r\n", arrow, 1);
-        row("partial: a sign alone", kFields + "10\r\n20\r\n+\r\n", arrow, 2);
-        row("partial: 2^32 + 40", kFields + "10\r\n20\r\n30\r\n4294967336\r\n", arrow, 3);
+            QStringLiteral("\"Восток\", \U0001F680  М-2"), 12, 0);
+        row("16 MB cap: a 40 MB name", "\"\",\"" + QByteArray(40 << 20, 'x') + "\"\r\n", "", 0, 1);
+        row("bare line feeds", QByteArray(kSaved).replace("\r\n", "\n"), arrow, 12, 0);
+        row("unquoted", "  \"name\" , Shuttle 1  \r\n" + rest, QStringLiteral("Shuttle 1"), 12, 0);
+        row("stray quote: 5\" unescaped", "\"size\",\"5\"\"\r\n" + rest, QStringLiteral("5\""), 12,
+            0);
+        row("older colours", kFields + " 10\r\n020\r\n+30\r\n40.00\r\n" + kTens.mid(16), arrow, 12,
+            0);
+        row("partial: 256 stops reading", kFields + "10\r\n20\r\n30\r\n256\r\n5\r\n", arrow, 3, 21);
+        row("partial: negative", kFields + "10\r\n20\r\n-1\r\n", arrow, 2, 20);
+        row("partial: a fraction", kFields + "10\r\n20.5\r\n", arrow, 1, 19);
+        row("partial: a sign alone", kFields + "10\r\n20\r\n+\r\n", arrow, 2, 20);
+        row("partial: 2^32 + 40", kFields + "10\r\n20\r\n30\r\n4294967336\r\n", arrow, 3, 21);
     }
     void reads()
     {
-        const auto [file, name, coloursRead] =
-            fetch<QByteArray, QString, int>("file", "name", "coloursRead");
+        const auto [file, name, coloursRead, stopLine] =
+            fetch<QByteArray, QString, int, int>("file", "name", "coloursRead", "stopLine");
         const QString path = m_dir.filePath(QStringLiteral("read.dat"));
         QVERIFY(filer::writeFileAtomically(path, file));
         FieldTable table;
         DesignColours colours{{9, 9, 9}, {9, 9, 9}, {9, 9, 9}, {9, 9, 9}};
-        filer::readParameterFile(path, table, colours);
+        const std::optional<filer::ReadStop> stop = filer::readParameterFile(path, table, colours);
+        QCOMPARE(stop ? stop->line : 0, stopLine);
         QCOMPARE(table[fieldRocketName].value, name);
         for (int i = fieldNoseShape; i < kFieldCount; ++i)
             QCOMPARE(table[i].value, coloursRead ? sampleTable()[i].value : QString());
@@ -151,7 +155,8 @@ class TestFiles : public QObject
         row("a link to a device node", "link to device", false);
         row("a named pipe", "pipe", false);
         row("a folder", "folder", false);
-        row("a link to a regular file: written through, still a link", "link to file", true);
+        row("a link to another user's file: written through, still a link, owner and mode kept",
+            "link to file", true);
     }
     void onlyRegularFilesReplaced()
     {
@@ -169,8 +174,11 @@ class TestFiles : public QObject
             QCOMPARE(mkfifo(path.constData(), 0644), 0);
         if (target == u"folder")
             QVERIFY(dir.mkdir(QStringLiteral("design.dat")));
-        if (target == u"link to file")
+        if (target == u"link to file") {
             QVERIFY(filer::writeFileAtomically(QString::fromLocal8Bit(node), "old"));
+            QCOMPARE(chmod(node.constData(), 0604), 0);
+            QVERIFY(geteuid() != 0 || chown(node.constData(), 65534, 100) == 0);
+        }
         if (target.startsWith(u"link"))
             QCOMPARE(symlink("node", path.constData()), 0);
         struct stat before {
@@ -181,8 +189,13 @@ class TestFiles : public QObject
         QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT); // still what it was
         if (target.contains(u"device"))
             QCOMPARE(stat(node.constData(), &after) == 0 && S_ISCHR(after.st_mode), true);
-        if (saved)
-            QCOMPARE(readAll(QString::fromLocal8Bit(node)), QByteArray("new"));
+        if (!saved)
+            return;
+        QCOMPARE(readAll(QString::fromLocal8Bit(node)), QByteArray("new"));
+        QCOMPARE(stat(node.constData(), &after), 0);
+        QCOMPARE(after.st_mode & 07777, 0604u);
+        if (geteuid() == 0) // only root may give a file away
+            QCOMPARE(std::pair(after.st_uid, after.st_gid), std::pair(65534u, 100u));
     }
 
     void lastDesign_data()
