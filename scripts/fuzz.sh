@@ -22,7 +22,7 @@ for target in "${targets[@]}"; do
   # Real designs, broken and hostile ones as the first seeds.
   cp -n "$root"/data/*.dat "$root"/tests/data/*.dat "$root"/tests/data/hostile/*.dat "$corpus"/ 2>/dev/null || true
   echo "== $target: ${seconds}s"
-  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp" "$build/bin/fuzz_$target" -max_total_time="$seconds" -max_len=65536 \
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" "$build/bin/fuzz_$target" -max_total_time="$seconds" -max_len=65536 \
     -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" \
     >"$build/$target.log" 2>&1 || true
   grep -E '^(stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|artifact_prefix|Done)' "$build/$target.log" || true

@@ -2,13 +2,15 @@
 # Sets up a Debian 12 machine for Quentarolith, builds it, and runs it or its tests.
 #   scripts/quentarolith.sh run    install what is missing, build, start the program
 #   scripts/quentarolith.sh test   install what is missing, build, run every test
+#   scripts/quentarolith.sh sanitize   the same tests built with AddressSanitizer,
+#                                      UndefinedBehaviorSanitizer and leak checking (build-sanitize/)
 # Safe to run again: the package manager is only called when a package is missing.
 set -euo pipefail
 
 mode=${1:-}
 case "$mode" in
-  run|test|build) ;;
-  *) echo "usage: $0 run|test|build" >&2; exit 2 ;;
+  run|test|build|sanitize) ;;
+  *) echo "usage: $0 run|test|build|sanitize" >&2; exit 2 ;;
 esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -27,12 +29,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if [ "$mode" = sanitize ]; then
+  build="$root/build-sanitize"
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUENTAROLITH_SANITIZE=ON >/dev/null
+else
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
 cmake --build "$build" -j"$(nproc)"
 
 case "$mode" in
   build) ;;
-  test)
+  test|sanitize)
     cd "$build"
     ctest --output-on-failure -j"$(nproc)"
     ;;
