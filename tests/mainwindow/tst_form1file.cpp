@@ -266,6 +266,7 @@ class TestForm1File : public Form1Test
         start();
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(settings::currentFile.isEmpty(), !design);
+        QCOMPARE(settings::changed, false); // nothing asked on the way out
         QCOMPARE(shown(), expected());
         // Saved again, everything that could be read comes back.
         m_services.fileNames = {path(u"again.dat"_s)};
