@@ -140,8 +140,11 @@ bool Form1::exportDrawing(const QByteArray &format, const char *filter)
     const bool written =
         page ? pagewriter::savePage(path, settings::rocket, {settings::colours, settings::view}, format)
              : pagewriter::saveImage(path, Picture1->image(), format);
+    // A failed export is told, as a failed save is; the JPEG entry has a message of its own.
     if (written)
         showSavedNotice();
+    else if (format != "jpg")
+        ask(Message::SaveFailedNotice, Message::SaveFailedTitle, Services::Buttons::OkCritical);
     return written;
 }
 

@@ -6,7 +6,8 @@
 //   language; unsaved edits not asked about first; a file that is no design opened under
 //   its name over the design on screen                                                 opening
 // - an export missing, of another kind or size, another file left in place, a notice after a
-//   failure, the picture proposed in another folder, the JPEG message missing          exports
+//   failure, a failure not told, the picture proposed in another folder, the JPEG message
+//   missing                                                                            exports
 // - a page printed for a design that cannot be drawn, no way out without a printer     printing
 // - a broken or hostile design file crashing or stalling the start, or what could be read of
 //   it lost when it is saved again                                                   hostileFiles
@@ -173,10 +174,14 @@ class TestForm1File : public Form1Test
                      : QStringList{u"Ошибка сохранения JPEG: Сохранение в формате JPEG не удалось."
                                    "\r\nПроверьте наличие библиотечного файла SAVTOJPG.DLL\r\nв "
                                    "директории приложения или в папке /WIND0WS/System32 [16]"_s});
-        // A folder that is not there: no notice.
+        // A folder that is not there: no notice, and the failure told once (the JPEG's own way).
+        m_services.asked.clear();
         m_services.fileNames = {path(u"none/x"_s)};
         action->trigger();
         QCOMPARE(m_services.shown, QStringList());
+        QCOMPARE(m_services.asked.size(), 1);
+        if (kind != "jpeg")
+            QCOMPARE(m_services.asked.last(), u"Ошибка сохранения: Сохранение не удалось. [16]"_s);
     }
 
     void printing()
