@@ -37,6 +37,17 @@ else
 fi
 cmake --build "$build" -j"$(nproc)"
 
+if [ "$mode" = sanitize ]; then
+  export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+  # Leak checking needs to stop the process's threads, which some sandboxes forbid; there it
+  # dies with a fatal error instead of reporting leaks. Say so and check the rest.
+  probe=$(QT_QPA_PLATFORM=offscreen "$build/bin/tst_core" 2>&1 >/dev/null || true)
+  if grep -q 'LeakSanitizer has encountered a fatal error' <<<"$probe"; then
+    echo "WARNING: LeakSanitizer cannot run in this environment; leak checking is off." >&2
+    ASAN_OPTIONS=${ASAN_OPTIONS/detect_leaks=1/detect_leaks=0}
+  fi
+fi
+
 case "$mode" in
   build) ;;
   test|sanitize)
