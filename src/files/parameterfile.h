@@ -14,17 +14,19 @@
 // mark instead, and reading honours the mark.
 namespace filer {
 
+// Where reading stopped short: the line, counted from 1, and why, in words
+// for a script's user.
+struct ReadStop {
+    int line = 0;
+    QString reason;
+};
+
 // Fills the table and colours from the file. A missing path, or one that is
 // not a regular file, changes nothing. Reading stops at the first item that
 // cannot be read (premature end, a colour that is not a whole number from 0
 // to 255; blanks, leading zeros, a plus sign and "5.0" are accepted): what was
 // read before it keeps its new value, the rest keeps the old one.
-// Where reading stopped, when it stopped before the last colour: the line,
-// counted from 1, and why, in words for a script's user.
-struct ReadStop {
-    int line = 0;
-    QString reason;
-};
+// Gives where reading stopped, when it stopped before the last colour.
 std::optional<ReadStop> readParameterFile(const QString &path, FieldTable &table, DesignColours &colours);
 
 // Writes the whole file or nothing (writeFileAtomically), so an old file
