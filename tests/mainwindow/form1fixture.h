@@ -24,7 +24,6 @@ using namespace Qt::StringLiterals;
 // the formulas the centre-of-pressure suite checks: Barrowman 335, projection 289; with a cone
 // instead of the ogive (factor 0.666 for 0.466) Barrowman 337.
 inline const QString kDefaultBcp = QStringLiteral("335");
-inline const QString kDefaultCpc = QStringLiteral("289");
 inline const QString kConeBcp = QStringLiteral("337");
 
 class Form1Test : public QObject
