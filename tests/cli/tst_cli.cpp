@@ -97,7 +97,6 @@ class TestCli : public QObject
         QCOMPARE(QJsonDocument::fromJson(out.toUtf8()).object(), expected);
         // Read by a person: the margin at two places, and a warning line only when it warns.
         const QStringList lines = std::get<1>(cli(args)).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.value(0), path);
         QVERIFY2(lines.value(1).endsWith(margin), qPrintable(lines.value(1)));
         QCOMPARE(lines.size(), e.warning.isEmpty() ? 4 : 5);
         QCOMPARE(lines.last().endsWith(e.warning), true);
@@ -117,16 +116,15 @@ class TestCli : public QObject
     void render_data()
     {
         columns<QString, QByteArray, QSize>("args", "magic", "size");
-        row("png, default height", "a.png", QByteArray("\x89PNG"), QSize(848, 1200));
         row("jpg, draft", "a.jpg --view draft --height 297", QByteArray("\xFF\xD8\xFF"),
             QSize(210, 297));
         row("bmp, English", "a.BMP --lang en --height 100", QByteArray("BM"), QSize(71, 100));
         row("svg, draft, heavy lines", "a.svg --view draft --lines 3", QByteArray("<?xml"),
             QSize());
         row("pdf, 0.1 mm", "a.pdf --accuracy 1", QByteArray("%PDF"), QSize());
-        row("png, as the window shows it",
-            "b.png --view draft --lang en --lines 3 --accuracy 1 --height 600",
-            QByteArray("\x89PNG"), QSize(424, 600));
+        row("png at the default height, as the window shows it",
+            "b.png --view draft --lang en --lines 3 --accuracy 1", QByteArray("\x89PNG"),
+            QSize(848, 1200));
     }
     void render()
     {

@@ -242,9 +242,8 @@ class TestDrawing : public QObject
                      cyan(0, 192, 192);
         const Language ru = Language::Russian, en = Language::English;
         // clang-format off
-        row("sum 190, red + green 90", RgbColour{60, 30, 100}, false, en, bg, cyan, "");
-        row("sum 190, red + green 170", RgbColour{150, 20, 20}, false, ru, bg, blue, "");
-        row("sum 200, red + green 100", RgbColour{100, 0, 100}, false, ru, kBlack, blue, "");
+        row("sum 190, red + green 100", RgbColour{100, 0, 90}, false, ru, bg, blue, "");
+        row("sum 200, red + green 90", RgbColour{60, 30, 110}, false, en, kBlack, cyan, "");
         row("in Russian", RgbColour{0, 0, 0}, true, ru, kBlack, blue, "цт[250]цдб[333]цап[317]");
         row("in English", RgbColour{0, 0, 0}, true, en, kBlack, blue, "cg[250]bcp[333]cpc[317]");
         // clang-format on
@@ -284,22 +283,20 @@ class TestDrawing : public QObject
 
     void draftTexts_data()
     {
-        // Values in drawing order: nose, overall, body, fin position, root, tip, offset, span,
-        // diameter; overall 1000 units over the scale, whose longest candidate counts the tip
-        // chord in whole mm, to the accuracy. The foot line starts at the body's edge, 20 mm out,
-        // that is 20·1000/520.3 = 38.44 for a root ending 520.3 mm back, unless the tip's end is
-        // the lowest point (540 mm back, at row 100 + 540·1000/540): then at the visible tip, 50
-        // mm out, halved for three fins: 46.30 or 92.59. With a tip chord of 30.5 or 31.5 the
-        // tip's end stands at row 100 + 540.5·1000/540 = 1100.9 or 100 + 541.5·1000/542 = 1099.1.
+        // Values in drawing order: nose, overall, body, fin position, root, tip, offset (its size),
+        // span, diameter; overall 1000 units over the scale, whose longest candidate counts the
+        // tip chord in whole mm, to the accuracy. The foot line starts at the body's edge, 20 mm
+        // out, that is 20·1000/520.3 = 38.44 for a root ending 520.3 mm back, unless the tip's end
+        // is the lowest point, at row 1100: then at the visible tip, 50 mm out, halved for three
+        // fins: 25·1000/540.3 = 46.27; four: 50·1000/540 = 92.59. A tip chord of 30.5 or 31.5 puts
+        // the tip's end on row 100 + 540.5·1000/540 = 1100.9 or 100 + 541.5·1000/542 = 1099.1.
         using L = QList<double>; // fins: count, position, span, offset, tip
         columns<L, int, QString, double>("fins", "accuracy", "texts", "foot");
         // clang-format off
-        row("overall in whole mm", L{3, 460.3, 30, 20, 30}, 0, " 100 520 400 460.3 60 30 20 30 40", 38.44);
-        row("overall to a tenth", L{3, 460.3, 30, 20, 30}, 1, " 100 520.3 400 460.3 60 30 20 30 40", 38.44);
+        row("overall in whole mm, swept forward", L{3, 460.3, 30, -10, 30}, 0, " 100 520 400 460.3 60 30 10 30 40", 38.44);
+        row("overall to a tenth, tip lowest, three fins", L{3, 460.3, 30, 50, 30}, 1, " 100 540.3 400 460.3 60 30 50 30 40", 46.27);
         row("no fin position", L{3, 0, 30, 20, 30}, 1, " 100 500 400 60 30 20 30 40", 40.0);
         row("no span, no fins", L{3, 440, 0, 20, 30}, 1, " 100 500 400 40", 40.0);
-        row("swept forward", L{3, 440, 30, -10, 30}, 1, " 100 500 400 440 60 30 10 30 40", 40.0);
-        row("tip lowest, three fins", L{3, 440, 30, 70, 30}, 1, " 100 540 400 440 60 30 70 30 40", 46.30);
         row("tip lowest, four fins", L{4, 440, 30, 70, 30}, 1, " 100 540 400 440 60 30 70 30 40", 92.59);
         row("tip 30.5 counts as 30", L{3, 440, 30, 70, 30.5}, 1, " 100 540 400 440 60 30.5 70 30 40", 37.04);
         row("tip 31.5 counts as 32", L{3, 440, 30, 70, 31.5}, 1, " 100 542 400 440 60 31.5 70 30 40", 36.90);

@@ -154,7 +154,6 @@ class TestFiles : public QObject
         row("a device node", "device", false);
         row("a link to a device node", "link to device", false);
         row("a named pipe", "pipe", false);
-        row("a folder", "folder", false);
         row("a link to another user's file: written through, still a link, owner and mode kept",
             "link to file", true);
     }
@@ -172,8 +171,6 @@ class TestFiles : public QObject
             QSKIP("making a device node needs root");
         if (target == u"pipe")
             QCOMPARE(mkfifo(path.constData(), 0644), 0);
-        if (target == u"folder")
-            QVERIFY(dir.mkdir(QStringLiteral("design.dat")));
         if (target == u"link to file") {
             QVERIFY(filer::writeFileAtomically(QString::fromLocal8Bit(node), "old"));
             QCOMPARE(chmod(node.constData(), 0604), 0);
