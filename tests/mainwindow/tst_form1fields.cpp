@@ -47,6 +47,7 @@ class TestForm1Fields : public Form1Test
         // The drop-down: another shape redraws and can be restored, but F2 waits for a typed edit.
         settings::changed = false;
         m_form->mnuFileSave->setEnabled(false);
+        m_form->mnuEditRestore->setEnabled(false);
         m_form->Combo1->setCurrentIndex(1);
         emit m_form->Combo1->activated(1);
         QCOMPARE(field(fieldBcpPosition)->text(), kConeBcp);

@@ -35,12 +35,15 @@ class TestForm1Info : public Form1Test
     void helpWindow()
     {
         start();
-        m_form->mnuViewLangEng->trigger();
         QTest::keyClick(field(0), Qt::Key_F1);
-        QCOMPARE(m_services.shown.size(), 1);
+        m_form->mnuViewLangEng->trigger();
+        m_form->mnuInfoHelp->trigger();
+        QCOMPARE(m_services.shown.size(), 2);
         QVERIFY(m_services.shown[0].startsWith(
+            u"Помощь: Есть возможность распечатать рисунок на принтере"_s));
+        QVERIFY(m_services.shown[1].startsWith(
             u"Помощь: You can \"print\" and save picture as Bitmap"_s));
-        QCOMPARE(m_services.stuck, 1); // it stays until the user closes it
+        QCOMPARE(m_services.stuck, 2); // it stays until the user closes it
         m_services.stuck = 0;
     }
 
